@@ -1,0 +1,69 @@
+#pragma once
+// One run of the program: the program directory, the error log, the speaker, the driver
+// state and the shutting-down flag, which the rest of the program reaches through this object
+// rather than through globals. The window makes one; tests make one per case in a scratch
+// directory with a fake clock and a recording port backend.
+//
+// StartRecord opens a run (program directory, empty log, start lines, driver check and
+// installation attempt, driver version line, speaker); EndRecord closes it (speaker released,
+// end line, log closed). LogLine writes to the log only between the two.
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "common/cues.h"
+#include "diag/clock_source.h"
+
+namespace quorvel {
+
+class Cerrorlog;
+class speakerclass;
+class PortBackend;
+struct DriverState;
+
+// Makes the port backend for a new speaker's port access.
+using PortBackendFactory = std::function<std::unique_ptr<PortBackend>()>;
+
+struct ProgramRunOptions {
+    ClockSource* clock = nullptr;          // nullptr: the system clock
+    PortBackendFactory portBackend;        // empty: the platform's backends, first that works
+    std::ostream* platformOut = nullptr;   // the driver installer's platform lines; nullptr: stdout
+};
+
+class ProgramRun final : public Cues {
+public:
+    explicit ProgramRun(ProgramRunOptions options = {});
+    ~ProgramRun() override;
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    void StartRecord(std::string_view version, std::string_view programWord,
+                     std::string_view logDirectory, std::string_view logName);
+    void EndRecord();
+
+    // Makes the program directory current, then writes one log line when the log is open.
+    void LogLine(std::string_view text, int code);
+
+    // The working directory at the moment StartRecord ran ("" before).
+    const std::string& ProgramDirectory() const;
+    bool ShuttingDown() const;
+    void SetShuttingDown(bool shuttingDown);
+
+    void CreateSpeaker();
+    void DestroySpeaker();
+    void SoundClick() override;
+    void SoundWarning() override;
+    void SoundError() override;
+
+    ClockSource& Clock();
+    DriverState& Driver();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
+}  // namespace quorvel
