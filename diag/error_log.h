@@ -1,0 +1,40 @@
+#pragma once
+// The error log: one plain-text file, one stamped line per event:
+//   "%06d" code, two spaces, "%03d:%02d:%02d:%09.6f" time of year (day:hour:minute:seconds),
+//   two spaces, the text, any clock notes, a line feed.
+// The file is emptied when the log is made and is open only while a line is written, so the
+// log viewer can read it at any time. A line that cannot be written is lost; nothing else is.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "diag/clock_source.h"
+#include "diag/timer.h"
+
+namespace quorvel {
+
+class Cerrorlog {
+public:
+    // Creates (or empties) the file; "ErrorLog.Log" in the current directory when the name is
+    // empty. The name is the program's own path text ("\" separators allowed).
+    explicit Cerrorlog(std::string fileName, ClockSource& clock = SystemClock());
+    ~Cerrorlog();
+    Cerrorlog(const Cerrorlog&) = delete;
+    Cerrorlog& operator=(const Cerrorlog&) = delete;
+
+    // Appends one line stamped with the clock's time of year. A write that starts while
+    // another is in progress is dropped.
+    void Write(std::string_view text, int code);
+    // Closes the file if it is open.
+    void Close();
+    const std::string& FileName() const { return m_fileName; }
+
+private:
+    ClockSource& m_clockSource;
+    bool m_busy = false;
+    std::unique_ptr<Ctimerclass> m_clock;
+    std::string m_fileName;
+};
+
+}  // namespace quorvel
