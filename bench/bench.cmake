@@ -1,0 +1,12 @@
+# Benchmarks: bench/<name>_bench.cpp, one Google Benchmark program each, in <build>/bench/.
+# Built with the project, never run by CI.
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+    file(GLOB QUORVEL_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_bench.cpp)
+    foreach(source ${QUORVEL_BENCHES})
+        get_filename_component(target ${source} NAME_WE)
+        add_executable(${target} ${source})
+        target_link_libraries(${target} PRIVATE quorvel_core benchmark::benchmark_main)
+        set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+    endforeach()
+endif()
