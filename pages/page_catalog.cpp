@@ -1,0 +1,71 @@
+#include "pages/page_catalog.h"
+
+#include <array>
+#include <cctype>
+
+namespace quorvel {
+namespace {
+
+constexpr std::array<PageIdentity, kPageCount> kPages{{
+    {"RF", "RF", "RF Functions", true},
+    {"Number", "Number", "Number Functions", true},
+    {"MathTrig", "Math/Trig", "Math/Trig Functions", false},
+    {"DateTime", "Date/Time", "Date/Time Functions", false},
+    {"Wg84", "WG 84", "WG84 Earth Functions", true},
+    {"MiscCalc", "Misc", "Misc Functions", true},
+    {"Pcm Data", "PCM Data", "PCM Data Functions", true},
+}};
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A page whose calculator is not built yet: its captions, no values, no settings.
+class EmptyPageModel final : public PageModel {
+public:
+    explicit EmptyPageModel(const PageIdentity& identity) : m_identity(identity) {}
+    std::string_view SectionName() const override { return m_identity.section; }
+    std::string_view TabCaption() const override { return m_identity.tab; }
+    std::string_view PageCaption() const override { return m_identity.caption; }
+    std::span<const SettingKey> SettingKeys() const override { return {}; }
+    DisplayList Display() const override { return {}; }
+
+protected:
+    void ReadSettings(const IniStore&) override {}
+    void WriteSettings(IniStore&) const override {}
+
+private:
+    const PageIdentity& m_identity;
+};
+
+}  // namespace
+
+const PageIdentity& PageIdentityAt(int tabIndex) { return kPages.at(tabIndex); }
+
+std::optional<int> FindPage(std::string_view sectionOrTab) {
+    for (int i = 0; i < kPageCount; ++i) {
+        if (SameIgnoringCase(sectionOrTab, kPages[i].section) ||
+            SameIgnoringCase(sectionOrTab, kPages[i].tab)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<PageModel> MakePageModel(int tabIndex) {
+    switch (tabIndex) {
+        default:
+            return std::make_unique<EmptyPageModel>(PageIdentityAt(tabIndex));
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,66 @@
+#pragma once
+// Test doubles for what a page command reaches the user through: cues that are recorded
+// instead of sounded, and an Interaction that answers text-entry boxes and dialogs from a
+// script. A prompt or dialog that the script does not expect fails the test instead of
+// blocking it.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/interaction.h"
+
+namespace quorvel::testing {
+
+class RecordingCues final : public Cues {
+public:
+    void SoundClick() override { heard.push_back("click"); }
+    void SoundWarning() override { heard.push_back("warning"); }
+    void SoundError() override { heard.push_back("error"); }
+
+    int Count(const std::string& cue) const;
+
+    std::vector<std::string> heard;
+};
+
+// One opened text-entry box, as the user saw it.
+struct InputBoxSeen {
+    std::string title;
+    std::string prompt;
+    std::string defaultText;
+};
+
+class ScriptedInteraction final : public Interaction {
+public:
+    // The next text-entry box is answered with OK on this text.
+    ScriptedInteraction& Answer(std::string text);
+    // The next text-entry box is cancelled (it returns its default text).
+    ScriptedInteraction& Cancel();
+    // The next dialog is run by this function, which returns true for OK.
+    ScriptedInteraction& OnDialog(std::function<bool(DialogModel&)> run);
+
+    Cues& cues() override { return recorded; }
+    std::string InputBox(std::string_view title, std::string_view prompt,
+                         std::string_view defaultText) override;
+    bool RunDialog(DialogModel& dialog) override;
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+
+    // True when every scripted answer was used.
+    bool ScriptUsed() const { return m_answers.empty() && m_dialogs.empty(); }
+
+    RecordingCues recorded;
+    std::vector<InputBoxSeen> boxes;
+    std::vector<std::string> messages;
+
+private:
+    std::deque<std::optional<std::string>> m_answers;
+    std::deque<std::function<bool(DialogModel&)>> m_dialogs;
+};
+
+// Types text into a dialog box as a user would, key by key through the dialog's key filter,
+// then leaves the box.
+void TypeIntoBox(DialogModel& dialog, const std::string& box, const std::string& text);
+
+}  // namespace quorvel::testing
