@@ -1,4 +1,4 @@
-# The log viewer. Its window and file following live in
+# The log viewer, "LogBrowse.exe", built beside QuorvelII. Its window and file following live in
 # a small library of their own so that its tests link them without the program's main.
 file(GLOB LOGBROWSE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 list(FILTER LOGBROWSE_SOURCES EXCLUDE REGEX "/main\\.cpp$")
@@ -7,15 +7,22 @@ set_target_properties(logbrowse_viewer PROPERTIES AUTOMOC ON)
 target_include_directories(logbrowse_viewer PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(logbrowse_viewer PUBLIC Qt6::Widgets)
 
+add_executable(LogBrowse ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
+target_link_libraries(LogBrowse PRIVATE logbrowse_viewer)
+set_target_properties(LogBrowse PROPERTIES
+    OUTPUT_NAME "LogBrowse.exe"
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # The viewer's tests (tests/logbrowse/qt/) and its benchmark are made by tests.cmake and
 # bench.cmake, which run after this file; once the whole top directory is read, they get the
-# viewer's library.
+# viewer's library, and the tests that start the program wait for it to be built.
 function(logbrowse_link_consumers)
     file(GLOB tests ${CMAKE_SOURCE_DIR}/tests/logbrowse/qt/*_test.cpp)
     foreach(source ${tests})
         get_filename_component(name ${source} NAME_WE)
         if(TARGET ${name})
             target_link_libraries(${name} PRIVATE logbrowse_viewer)
+            add_dependencies(${name} LogBrowse)
         endif()
     endforeach()
     if(TARGET logbrowse_bench)
