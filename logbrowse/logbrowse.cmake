@@ -13,9 +13,9 @@ set_target_properties(LogBrowse PROPERTIES
     OUTPUT_NAME "LogBrowse.exe"
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-# The viewer's tests (tests/logbrowse/qt/) and its benchmark are made by tests.cmake and
-# bench.cmake, which run after this file; once the whole top directory is read, they get the
-# viewer's library, and the tests that start the program wait for it to be built.
+# The viewer's tests (tests/logbrowse/qt/) are made by tests.cmake, which runs after this file;
+# once the whole top directory is read, they get the viewer's library, and the tests that
+# start the program wait for it to be built.
 function(logbrowse_link_consumers)
     file(GLOB tests ${CMAKE_SOURCE_DIR}/tests/logbrowse/qt/*_test.cpp)
     foreach(source ${tests})
@@ -25,8 +25,15 @@ function(logbrowse_link_consumers)
             add_dependencies(${name} LogBrowse)
         endif()
     endforeach()
-    if(TARGET logbrowse_bench)
-        target_link_libraries(logbrowse_bench PRIVATE logbrowse_viewer)
-    endif()
 endfunction()
 cmake_language(DEFER CALL logbrowse_link_consumers)
+
+# The viewer's benchmark uses Qt, so it sits in bench/qt/, out of bench.cmake's reach; it is
+# built the same way, into <build>/bench/, and never run by CI.
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+    add_executable(logbrowse_bench ${CMAKE_SOURCE_DIR}/bench/qt/logbrowse_bench.cpp)
+    target_link_libraries(logbrowse_bench PRIVATE logbrowse_viewer benchmark::benchmark_main)
+    set_target_properties(logbrowse_bench PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endif()
