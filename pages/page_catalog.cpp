@@ -61,7 +61,7 @@ std::optional<int> FindPage(std::string_view sectionOrTab) {
     return std::nullopt;
 }
 
-std::unique_ptr<PageModel> MakePageModel(int tabIndex) {
+std::unique_ptr<PageModel> MakePageModel(int tabIndex, ClockSource& /*clock*/) {
     switch (tabIndex) {
         default:
             return std::make_unique<EmptyPageModel>(PageIdentityAt(tabIndex));

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "diag/clock_source.h"
 #include "shell/page_model.h"
 
 namespace quorvel {
@@ -25,7 +26,8 @@ const PageIdentity& PageIdentityAt(int tabIndex);
 // The tab index of a page named by its section name or its tab caption, matched without
 // regard to letter case.
 std::optional<int> FindPage(std::string_view sectionOrTab);
-// A new page model for the tab index 0..6, with its creation defaults.
-std::unique_ptr<PageModel> MakePageModel(int tabIndex);
+// A new page model for the tab index 0..6, with its creation defaults. Pages that read the
+// clock (the Date/Time page) read it from `clock`.
+std::unique_ptr<PageModel> MakePageModel(int tabIndex, ClockSource& clock);
 
 }  // namespace quorvel
