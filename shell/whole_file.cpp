@@ -149,8 +149,8 @@ Outcome ReplaceThroughTemporary(const std::string& target, std::string_view byte
         ::unlink(temporary.c_str());
         return Outcome::NoTemporary;
     }
-    const bool written = ReserveSpace(fd.Get(), bytes.size()) && WriteAllAt(fd.Get(), bytes, 0) &&
-                         fd.Close();
+    const bool written =
+        ReserveSpace(fd.Get(), bytes.size()) && WriteAllAt(fd.Get(), bytes, 0) && fd.Close();
     if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         fd.Close();
         ::unlink(temporary.c_str());
