@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "diag/log_file_name.h"
@@ -36,18 +35,33 @@ struct LogEntry {
     }
 };
 
+// Whether `text` follows `pattern`, where '9' stands for any digit.
+bool Follows(std::string_view text, std::string_view pattern) {
+    if (text.size() != pattern.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (pattern[i] == '9' ? !digit : text[i] != pattern[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The entries of a log file; an empty line (after a text that ended in a line feed) is an
 // entry with no code.
 std::vector<LogEntry> ReadLog(const fs::path& file) {
-    static const std::regex stamped(R"((-?\d{5,6})  \d{3}:\d{2}:\d{2}:\d{2}\.\d{6}  (.*))");
+    // "000001  123:14:05:09.123456  text"
+    constexpr std::string_view kPrefix = "999999  999:99:99:99.999999  ";
     std::vector<LogEntry> entries;
     std::ifstream in(file, std::ios::binary);
     for (std::string line; std::getline(in, line);) {
-        std::smatch match;
         if (line.empty()) {
             entries.push_back({"", ""});
-        } else if (std::regex_match(line, match, stamped)) {
-            entries.push_back({match[1], match[2]});
+        } else if (line.size() >= kPrefix.size() &&
+                   Follows(std::string_view(line).substr(0, kPrefix.size()), kPrefix)) {
+            entries.push_back({line.substr(0, 6), line.substr(kPrefix.size())});
         } else {
             ADD_FAILURE() << "malformed log line: " << line;
         }
