@@ -24,7 +24,8 @@ locale_t CLocale() {
 template <typename Convert>
 bool ConvertWhole(std::string_view text, Convert convert) {
     const std::string terminated(text);
-    char* end = nullptr;
+    // glibc leaves the end pointer alone for an invalid radix: nothing was converted then.
+    char* end = const_cast<char*>(terminated.c_str());
     errno = 0;
     convert(terminated.c_str(), &end);
     return end == terminated.c_str() + terminated.size();
