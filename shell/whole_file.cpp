@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 
@@ -102,7 +103,7 @@ std::string RenameTarget(const std::string& path) {
 
 // Creates a new temporary file beside `target`; -1 when none can be made there.
 int CreateTemporaryBeside(const std::string& target, std::string& name) {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
