@@ -101,6 +101,21 @@ private slots:
         QVERIFY(log.trimmed().endsWith("------------------PROGRAM END--------------------"));
     }
 
+    void startRecordFollowsTheFirstFrame() {
+        ScratchWorkingDirectory dir;
+        ProgramSession session;
+        session.Start();
+        // Everything the window shows is in place before the record is written.
+        QVERIFY(!session.window->StartRecordWritten());
+        QCOMPARE(session.window->windowTitle(), QStringLiteral("QuorvelII  Ver 2.05"));
+        QVERIFY(!QFile::exists(dir.File(QStringLiteral("QuorvelII.Log"))));
+        QVERIFY(QTest::qWaitForWindowExposed(session.window.get()));
+        QTRY_VERIFY(session.window->StartRecordWritten());
+        QVERIFY(ReadFileBytes(dir.File(QStringLiteral("QuorvelII.Log"))).contains("PROGRAM START"));
+        QCOMPARE(QString::fromStdString(session.quiet.Run().ProgramDirectory()), dir.Path());
+        session.Close();
+    }
+
     void windowLayoutIsFixedAndEveryPageFitsIt() {
         ScratchWorkingDirectory dir;
         ProgramSession session;
@@ -185,7 +200,7 @@ private slots:
         ScratchWorkingDirectory start;
         ProgramSession session;
         session.Start();
-        QCOMPARE(QString::fromStdString(session.quiet.Run().ProgramDirectory()), start.Path());
+        QCOMPARE(QString::fromStdString(session.window->ProgramDirectory()), start.Path());
         QCOMPARE(QString::fromStdString(session.window->SettingsPath()),
                  start.Path() + "\\QuorvelII.Cfg");
         QVERIFY(!QFile::exists(QString(QUORVEL_BINARY_DIR) + "/QuorvelII.Cfg") ||
@@ -194,8 +209,10 @@ private slots:
             ScratchWorkingDirectory elsewhere;  // the working directory moves away meanwhile
             session.Close();
             QVERIFY(!QFile::exists(elsewhere.File(kSettings)));
+            QVERIFY(!QFile::exists(elsewhere.File(QStringLiteral("QuorvelII.Log"))));
         }
         QVERIFY(QFile::exists(start.File(kSettings)));
+        QCOMPARE(QString::fromStdString(session.quiet.Run().ProgramDirectory()), start.Path());
     }
 
     void tabChangeShowsExactlyOnePage() {
