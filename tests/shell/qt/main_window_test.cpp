@@ -228,6 +228,20 @@ private slots:
         session.Close();
     }
 
+    void keyboardMovesBetweenTabs() {
+        ScratchWorkingDirectory dir;
+        ProgramSession session;
+        session.Start();
+        QTest::keyClick(session.window->Page(0), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(session.window->TabControl()->TabIndex(), 1);
+        QCOMPARE(VisiblePages(*session.window), QList<int>{1});
+        QTest::keyClick(session.window->Page(1), Qt::Key_PageUp, Qt::ControlModifier);
+        QTest::keyClick(session.window->Page(0), Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(session.window->TabControl()->TabIndex(), 6);
+        QCOMPARE(VisiblePages(*session.window), QList<int>{6});
+        session.Close();
+    }
+
     void shutDownSavesThenDestroysThePages() {
         ScratchWorkingDirectory dir;
         ProgramSession session;
