@@ -45,6 +45,9 @@ std::string StripLeading(char c, std::string_view text);
 std::string TextBefore(std::string_view text, std::string_view separator);
 std::string TextAfter(std::string_view text, std::string_view separator);
 
+// An angle in degrees brought into [0, 360) by removing whole turns; an angle beyond 10000
+// radians (about 572958 degrees), an infinity or a NaN gives 0.
+double ReduceToOneTurn(double degrees);
 // Splits an angle in radians into whole degrees (carrying the sign), minutes and seconds.
 void SplitDms(double radians, int& degrees, int& minutes, double& seconds);
 // "DDD MM SS.sss" with an optional leading "-" for an angle in degrees.

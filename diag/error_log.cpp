@@ -1,0 +1,184 @@
+#include "diag/error_log.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+
+#include "pages/datetime/calendar.h"
+#include "shell/file_access.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::string_view kDefaultFileName = "ErrorLog.Log";
+// The longest file name the log takes. A longer one is refused rather than cut: a cut name
+// would empty, and then write to, some other file.
+constexpr std::size_t kMaxFileNameLength = 255;
+// The longest line, line feed included. A longer text is cut to fit.
+constexpr std::size_t kLineBufferLength = 8183;
+// The clock reads beyond its 367 days: re-anchored on the calendar.
+constexpr std::string_view kReanchorNote = "  >>>> HAD TO REINIT ErrorLog TIMER";
+// The clock reads 0: replaced by a new one.
+constexpr std::string_view kNewClockNote = "  >>>> HAD TO USE THE CPU TIME";
+constexpr double kSmallestStamp = 1e-6;
+
+// printf's "%0<width>d": zero-padded to `width` characters, the sign counted in the width
+// (-5 with width 6 is "-00005").
+void AppendZeroPadded(std::string& out, long long value, int width) {
+    char digits[24];
+    const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                   : static_cast<unsigned long long>(value);
+    const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    const int length = static_cast<int>(end - digits) + (value < 0 ? 1 : 0);
+    if (value < 0) {
+        out += '-';
+    }
+    if (length < width) {
+        out.append(static_cast<std::size_t>(width - length), '0');
+    }
+    out.append(digits, end);
+}
+
+// printf's "%09.6f" for the seconds of a stamp (0 <= seconds <= 60), without the locale's
+// decimal separator.
+void AppendStampSeconds(std::string& out, double seconds) {
+    char text[32];
+    const auto end =
+        std::to_chars(text, text + sizeof text, seconds, std::chars_format::fixed, 6).ptr;
+    const auto length = static_cast<std::size_t>(end - text);
+    if (length < 9) {
+        out.append(9 - length, '0');
+    }
+    out.append(text, end);
+}
+
+// "code  DDD:HH:MM:SS.ssssss  text notes\n", the text cut so that the line keeps within the
+// line buffer.
+std::string ComposeLine(int code, double timeOfYear, std::string_view text,
+                        std::string_view notes) {
+    const TimeParts stamp = SplitSeconds(timeOfYear);
+    std::string line;
+    line.reserve(64 + text.size() + notes.size());
+    AppendZeroPadded(line, code, 6);
+    line += "  ";
+    AppendZeroPadded(line, stamp.days, 3);
+    line += ':';
+    AppendZeroPadded(line, stamp.hours, 2);
+    line += ':';
+    AppendZeroPadded(line, stamp.minutes, 2);
+    line += ':';
+    AppendStampSeconds(line, stamp.seconds);
+    line += "  ";
+    const std::size_t room = kLineBufferLength - line.size() - notes.size() - 1;
+    line += text.substr(0, room);
+    line += notes;
+    line += '\n';
+    return line;
+}
+
+// A name longer than 255 characters, or with a NUL in it, gives a log without a file: every
+// line is lost.
+bool UsableFileName(const std::string& name) {
+    return name.size() <= kMaxFileNameLength && name.find('\0') == std::string::npos;
+}
+
+// Holds the busy flag for one write, and clears it however the write ends.
+class BusyHold {
+public:
+    explicit BusyHold(bool& busy) : m_busy(busy) { m_busy = true; }
+    ~BusyHold() { m_busy = false; }
+    BusyHold(const BusyHold&) = delete;
+    BusyHold& operator=(const BusyHold&) = delete;
+
+private:
+    bool& m_busy;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (written == 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Appends one line to the file, creating it when missing. The file is opened and closed
+// around the line, so that another program can read it between lines. Writes go straight
+// to the system, so there is nothing left to flush at the close. A line that does not go
+// in whole is taken out again, so that the next line does not run on from half a line.
+void AppendToFile(const std::string& path, std::string_view line) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return;
+    }
+    struct stat before {};
+    const bool regular = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+    if (!WriteAll(fd, line) && regular) {
+        // Nothing more can be done when this fails as well; the line is lost either way.
+        [[maybe_unused]] const int ignored = ::ftruncate(fd, before.st_size);
+    }
+    ::close(fd);
+}
+
+}  // namespace
+
+Cerrorlog::Cerrorlog(std::string fileName, ClockSource& clock)
+    : m_clockSource(clock),
+      m_clock(std::make_unique<Ctimerclass>(clock)),
+      m_fileName(fileName.empty() ? std::string(kDefaultFileName) : std::move(fileName)) {
+    m_clock->Anchor();
+    if (!UsableFileName(m_fileName)) {
+        return;
+    }
+    const int fd =
+        ::open(NativePath(m_fileName).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::close(fd);
+    }
+}
+
+Cerrorlog::~Cerrorlog() = default;
+
+void Cerrorlog::Write(std::string_view text, int code) {
+    if (m_busy) {
+        return;
+    }
+    const BusyHold hold(m_busy);
+    std::string notes;
+    double t = m_clock->Now();
+    if (t > kTimeOfYearLimit) {
+        m_clock->Anchor();
+        t = m_clock->Now();
+        notes += kReanchorNote;
+    }
+    if (t < kSmallestStamp) {
+        m_clock = std::make_unique<Ctimerclass>(m_clockSource);
+        m_clock->Anchor();
+        t = m_clock->Now();
+        notes += kNewClockNote;
+    }
+    if (UsableFileName(m_fileName)) {
+        AppendToFile(NativePath(m_fileName), ComposeLine(code, t, text, notes));
+    }
+}
+
+void Cerrorlog::Close() {
+    // The file is open only inside Write, which always closes it again.
+}
+
+}  // namespace quorvel

@@ -1,0 +1,63 @@
+// Feeds arbitrary years, months, days and seconds to the calendar computations and their
+// texts. Besides the sanitizers' checks, it holds the results to the ranges the page relies
+// on: a month of 1..12 from every day number, a month name from the table, texts of their
+// fixed shape for any time.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "pages/datetime/calendar.h"
+
+namespace {
+
+template <typename T>
+T Take(const std::uint8_t*& data, std::size_t& size) {
+    T value{};
+    const std::size_t n = size < sizeof(T) ? size : sizeof(T);
+    std::memcpy(&value, data, n);
+    data += n;
+    size -= n;
+    return value;
+}
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace quorvel;
+    const auto year = Take<std::int32_t>(data, size);
+    const auto month = Take<std::int32_t>(data, size);
+    const auto day = Take<std::int32_t>(data, size);
+    const auto seconds = Take<double>(data, size);
+
+    const int dayOfYear = DayOfYear(year, month, day);
+    const MonthDay date = DayOfYearToMonthDay(year, dayOfYear);
+    Check(date.month >= 1 && date.month <= 12);
+    Check(MonthName(date.month) != "Unk");
+    Check(MonthName(month).size() == 3);
+    if (day >= 1 && day <= 31) {
+        Check(dayOfYear >= 1 && dayOfYear <= 366);
+    }
+
+    const TimeParts parts = SplitSeconds(seconds);
+    if (parts.valid) {
+        Check(parts.days >= 0 && parts.days <= 367);
+        Check(parts.hours >= 0 && parts.hours < 24);
+        Check(parts.minutes >= 0 && parts.minutes < 60);
+        Check(parts.seconds >= 0.0 && parts.seconds < 60.0);
+    }
+    Check(TimeOfDayText(seconds).size() == 9);
+    Check(TimeOfYearText(seconds).size() == 12);
+    const std::string dateText = GregorianDateText(year, seconds);
+    Check(dateText.size() >= 7 && dateText[2] == '/');
+    (void)JulianDate(year, dayOfYear);
+    (void)SecondsSince1958(year, seconds);
+    return 0;
+}

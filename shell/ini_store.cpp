@@ -1,0 +1,54 @@
+#include "shell/ini_store.h"
+
+#include "shell/file_access.h"
+#include "shell/ini_text_engine.h"
+#include "shell/whole_file.h"
+
+namespace quorvel {
+
+IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
+
+std::optional<std::string> IniFile::ReadString(std::string_view section,
+                                               std::string_view key) const {
+    FileState state = FileState::Missing;
+    const std::optional<std::string> text = ReadWholeFile(NativePath(m_path), state);
+    if (!text) {
+        return std::nullopt;
+    }
+    return ini::FindValue(*text, section, key);
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string native = NativePath(m_path);
+    FileState state = FileState::Missing;
+    const std::optional<std::string> text = ReadWholeFile(native, state);
+    // A file that exists but cannot be read must not be replaced by one holding only this key.
+    if (state == FileState::Unreadable) {
+        return false;
+    }
+    const std::optional<std::string> changed =
+        ini::WithValue(text.value_or(std::string()), section, key, value);
+    if (!changed) {
+        return false;
+    }
+    if (text && *changed == *text) {
+        return true;
+    }
+    return ReplaceWholeFile(native, *changed);
+}
+
+std::optional<std::string> IniText::ReadString(std::string_view section,
+                                               std::string_view key) const {
+    return ini::FindValue(m_text, section, key);
+}
+
+bool IniText::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    std::optional<std::string> changed = ini::WithValue(m_text, section, key, value);
+    if (!changed) {
+        return false;
+    }
+    m_text = std::move(*changed);
+    return true;
+}
+
+}  // namespace quorvel
