@@ -1,0 +1,12 @@
+# quorvel-cli: the calculator pages without the window, on the core library alone. Everything
+# but main.cpp goes into quorvel_cli, which the tests link as well.
+file(GLOB QUORVEL_CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/*.cpp)
+list(FILTER QUORVEL_CLI_SOURCES EXCLUDE REGEX "/main\\.cpp$")
+add_library(quorvel_cli STATIC ${QUORVEL_CLI_SOURCES})
+target_link_libraries(quorvel_cli PUBLIC quorvel_core)
+
+add_executable(quorvel-cli cli/main.cpp)
+target_link_libraries(quorvel-cli PRIVATE quorvel_cli)
+# Only the libraries whose symbols are used are loaded: the core's sound library is not.
+target_link_options(quorvel-cli PRIVATE -Wl,--as-needed)
+set_target_properties(quorvel-cli PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
