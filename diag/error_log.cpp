@@ -7,7 +7,8 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
-#include <cstdlib>
+#include <memory>
+#include <string>
 
 #include "pages/datetime/calendar.h"
 #include "shell/file_access.h"
@@ -121,8 +122,11 @@ bool WriteAll(int fd, std::string_view bytes) {
 // around the line, so that another program can read it between lines. Writes go straight
 // to the system, so there is nothing left to flush at the close. A line that does not go
 // in whole is taken out again, so that the next line does not run on from half a line.
+// The file is opened without blocking, so that a pipe nobody reads loses the line instead
+// of stopping the program.
 void AppendToFile(const std::string& path, std::string_view line) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) {
         return;
     }
@@ -145,8 +149,8 @@ Cerrorlog::Cerrorlog(std::string fileName, ClockSource& clock)
     if (!UsableFileName(m_fileName)) {
         return;
     }
-    const int fd =
-        ::open(NativePath(m_fileName).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::open(NativePath(m_fileName).c_str(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd >= 0) {
         ::close(fd);
     }

@@ -19,8 +19,9 @@ bool FileReadable(std::string_view path);
 // True when the directory can be made the current directory; the current directory is left
 // as it was.
 bool DirectoryUsable(std::string_view path);
-// Copies `from` to `to` (created or truncated) in blocks of 8192 bytes. Does nothing when
-// `from` cannot be opened, and writes nothing when `to` cannot be opened.
+// Copies `from` to `to` (created or replaced). Does nothing when `from` cannot be opened, and
+// writes nothing when `to` cannot be opened. `to` is replaced as a whole, so a copy that fails
+// halfway (a full disk) leaves the older `to` as it was.
 void CopyFileBytes(std::string_view from, std::string_view to);
 // When the file is readable, copies it to path + ".BAK", replacing an older backup.
 void BackupFile(std::string_view path);

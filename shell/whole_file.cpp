@@ -80,11 +80,19 @@ bool ReadAll(int fd, std::string& bytes, std::size_t expected) {
     return true;
 }
 
+// Reserves the file's blocks before writing, so that a full disk refuses the write at once
+// instead of after the data was handed to the kernel. The files are small and are not synced
+// to disk one by one (a save writes each key separately); replacing through a temporary file
+// and a rename keeps the old file whole until the new one is complete.
+bool ReserveSpace(int fd, std::size_t size) {
+    const int reserved = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
+    return reserved == 0 || reserved == EOPNOTSUPP || reserved == ENOSYS || reserved == EINVAL;
+}
+
 // Puts a file's old contents back after a failed rewrite (they fit: the file held them a
 // moment ago). Best effort: nothing more can be done when this fails too.
 bool RestoreContents(int fd, std::string_view old) {
-    return WriteAllAt(fd, old, 0) && ::ftruncate(fd, static_cast<off_t>(old.size())) == 0 &&
-           ::fdatasync(fd) == 0;
+    return WriteAllAt(fd, old, 0) && ::ftruncate(fd, static_cast<off_t>(old.size())) == 0;
 }
 
 // The path that a replacement must rename onto: the file a symbolic link points at, so the
@@ -141,7 +149,8 @@ Outcome ReplaceThroughTemporary(const std::string& target, std::string_view byte
         ::unlink(temporary.c_str());
         return Outcome::NoTemporary;
     }
-    const bool written = WriteAllAt(fd.Get(), bytes, 0) && ::fdatasync(fd.Get()) == 0 && fd.Close();
+    const bool written =
+        ReserveSpace(fd.Get(), bytes.size()) && WriteAllAt(fd.Get(), bytes, 0) && fd.Close();
     if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         fd.Close();
         ::unlink(temporary.c_str());
@@ -214,13 +223,9 @@ bool RewriteFileInPlace(const std::string& path, std::string_view bytes) {
     }
 
     // Reserving the space first means a full disk refuses the write before any byte changes.
-    bool ok = true;
-    if (bytes.size() > old.size()) {
-        const int reserved = ::posix_fallocate(fd.Get(), 0, static_cast<off_t>(bytes.size()));
-        ok = reserved == 0 || reserved == EOPNOTSUPP || reserved == ENOSYS;
-    }
-    ok = ok && WriteAllAt(fd.Get(), bytes, 0) &&
-         ::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) == 0 && ::fdatasync(fd.Get()) == 0;
+    const bool ok = (bytes.size() <= old.size() || ReserveSpace(fd.Get(), bytes.size())) &&
+                    WriteAllAt(fd.Get(), bytes, 0) &&
+                    ::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) == 0;
     if (!ok) {
         RestoreContents(fd.Get(), old);
         fd.Close();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -269,6 +270,13 @@ TEST_F(ErrorLogTest, NameOfADirectoryLosesEveryLine) {
     log.Write("lost", 1);
     EXPECT_TRUE(fs::is_directory(m_dir / "taken"));
     EXPECT_TRUE(fs::is_empty(m_dir / "taken"));
+}
+
+TEST_F(ErrorLogTest, PipeWithoutReaderDoesNotStopTheProgram) {
+    ASSERT_EQ(mkfifo(NativeFile("pipe").c_str(), 0600), 0);
+    Cerrorlog log(ProgramPath("pipe"), m_clock);
+    log.Write("lost", 1);
+    EXPECT_TRUE(fs::is_fifo(NativeFile("pipe")));
 }
 
 TEST_F(ErrorLogTest, ReadOnlyFileLosesTheLineAndKeepsItsContents) {

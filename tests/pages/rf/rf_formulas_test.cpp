@@ -205,5 +205,16 @@ INSTANTIATE_TEST_SUITE_P(BitRates, FilterBandwidthsTest,
                                            FilterCase{20000000, true, 48000, 28000},
                                            FilterCase{10, false, 0.012, 0.007}));
 
+TEST(FilterBandwidths, TakeTheKilohertzFactorAtExtendedPrecision) {
+    // 1375 x 1.2 x 0.001 is 1.65; with a double 0.001 the result lands one step above the
+    // double nearest 1.65, which a one-decimal label then shows as 1.7 instead of 1.6.
+    double ifKhz = 0;
+    double videoKhz = 0;
+    FilterBandwidthsKhz(1375, false, ifKhz, videoKhz);
+    EXPECT_EQ(ifKhz, 1.65);
+    FilterBandwidthsKhz(2125, false, ifKhz, videoKhz);
+    EXPECT_EQ(ifKhz, 2.55);
+}
+
 }  // namespace
 }  // namespace quorvel
