@@ -47,14 +47,13 @@ void ScriptInteraction::Fail(std::string message) {
     }
 }
 
-const Answer* ScriptInteraction::NextAnswer(const std::string& opened) {
+const Answer* ScriptInteraction::NextAnswer(const std::string& opened, std::string_view answers) {
     if (!m_failure.empty()) {
         return nullptr;
     }
     if (m_used == m_answers.size()) {
-        Fail(m_action + " opened " + opened +
-             " but has no answer left for it; add --answer TEXT, --type BOX=TEXT... --ok, --ok "
-             "or --cancel after it");
+        Fail(m_action + " opened " + opened + " but has no answer left for it; add " +
+             std::string(answers) + " for it");
         return nullptr;
     }
     return &m_answers[m_used++];
@@ -66,7 +65,7 @@ std::string ScriptInteraction::InputBox(std::string_view title, std::string_view
         m_err << "box: " << Quoted(prompt) << " (" << title << ") shows " << Quoted(defaultText)
               << "\n";
     }
-    const Answer* answer = NextAnswer(BoxNamed(prompt));
+    const Answer* answer = NextAnswer(BoxNamed(prompt), "--answer TEXT, --ok or --cancel");
     if (answer == nullptr) {
         return std::string(defaultText);
     }
@@ -132,7 +131,8 @@ bool ScriptInteraction::RunDialog(DialogModel& dialog) {
     if (m_verbose) {
         m_err << "dialog: " << dialog.Name() << " " << Quoted(dialog.Caption()) << "\n";
     }
-    const Answer* answer = NextAnswer(DialogNamed(dialog));
+    const Answer* answer =
+        NextAnswer(DialogNamed(dialog), "--type BOX=TEXT... --ok, --ok or --cancel");
     bool ok = false;
     if (answer != nullptr) {
         switch (answer->kind) {

@@ -44,8 +44,9 @@ private:
     void SoundError() override;
     void Sound(std::string_view cue);
 
-    // The next answer, or nullptr (and the run fails) when the script has none left.
-    const Answer* NextAnswer(const std::string& opened);
+    // The next answer, or nullptr (and the run fails, naming the `answers` that would fit)
+    // when the script has none left.
+    const Answer* NextAnswer(const std::string& opened, std::string_view answers);
     void Fail(std::string message);
     bool TypeIntoBox(DialogModel& dialog, const BoxTyping& typing);
 
