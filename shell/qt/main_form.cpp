@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QThread>
+#include <QWindow>
 
 #include <exception>
 #include <vector>
@@ -138,12 +139,21 @@ void TQuorvelMainForm::FormShow() {
     if (m_shownOnce) {
         return;
     }
-    StartProgram();
+    // Set first, so that a start that failed halfway is not run a second time over the
+    // pages it has already made.
     m_shownOnce = true;
+    StartProgram();
 }
 
 void TQuorvelMainForm::StartProgram() {
-    m_run.StartRecord(kProgramVersion, kProgramWord, kLogDirectory, kProgramWord);
+    m_programDirectory = CurrentDirectory();
+    // The start record follows the first frame (see WriteStartRecord); a window that never
+    // gets one (closed at once, or without a screen) writes it when it shuts down.
+    if (QWindow* window = windowHandle(); window != nullptr && !window->isExposed()) {
+        window->installEventFilter(this);
+    } else {
+        QMetaObject::invokeMethod(this, &TQuorvelMainForm::WriteStartRecord, Qt::QueuedConnection);
+    }
 
     g_terminationWindow = this;
     g_previousTerminate = std::set_terminate(&TQuorvelMainForm::OnAbnormalTermination);
@@ -157,7 +167,7 @@ void TQuorvelMainForm::StartProgram() {
 
     ApplyColourScheme();
 
-    m_settingsPath = m_run.ProgramDirectory() + "\\" + std::string(kSettingsFileName);
+    m_settingsPath = m_programDirectory + "\\" + std::string(kSettingsFileName);
     // Without a settings file nothing selects a page; the page of the selected tab is shown
     // all the same, rather than the pages created visible lying one over the other.
     if (!LoadSettings(m_settingsPath)) {
@@ -167,8 +177,29 @@ void TQuorvelMainForm::StartProgram() {
     setWindowTitle(ToQt(kProgramWord) + ToQt(kCaptionInfix) + ToQt(kProgramVersion));
 }
 
+void TQuorvelMainForm::WriteStartRecord() {
+    if (m_startRecordWritten) {
+        return;
+    }
+    m_startRecordWritten = true;
+    // The record takes the working directory as the program directory: the one the program
+    // started in.
+    EnterDirectory(m_programDirectory);
+    m_run.StartRecord(kProgramVersion, kProgramWord, kLogDirectory, kProgramWord);
+}
+
+bool TQuorvelMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        // Queued, so that the frame is painted and on screen before the record is written.
+        QMetaObject::invokeMethod(this, &TQuorvelMainForm::WriteStartRecord, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 bool TQuorvelMainForm::LoadSettings(const std::string& path) {
-    EnterDirectory(m_run.ProgramDirectory());
+    EnterDirectory(m_programDirectory);
     if (!FileReadable(path)) {
         return false;
     }
@@ -208,7 +239,7 @@ void TQuorvelMainForm::RestorePlace(bool readLeft, std::int32_t left, bool readT
 }
 
 void TQuorvelMainForm::SaveSettings(const std::string& path) {
-    EnterDirectory(m_run.ProgramDirectory());
+    EnterDirectory(m_programDirectory);
     BackupAndRemoveSettings(path);
     for (TPageForm* page : m_pages) {
         if (page != nullptr) {
@@ -242,6 +273,7 @@ void TQuorvelMainForm::ShutDown() {
         return;
     }
     m_shutDown = true;
+    WriteStartRecord();
     m_run.SetShuttingDown(true);
     m_run.Clock().SleepMs(50);
     SaveSettings(m_settingsPath);
@@ -289,6 +321,7 @@ void TQuorvelMainForm::OnAbnormalTermination() {
         terminating = true;
         TQuorvelMainForm& window = *g_terminationWindow;
         try {
+            window.WriteStartRecord();
             window.m_run.SoundError();
             window.m_run.LogLine(kAbnormalTerminationText, kAbnormalTerminationCode);
             window.ShutDown();
@@ -307,8 +340,7 @@ TPageForm* TQuorvelMainForm::Page(int tabIndex) const {
 }
 
 void TQuorvelMainForm::ApplyColourScheme() {
-    LoadColourScheme(m_run.ProgramDirectory() + "\\" + std::string(kOptionsFileName),
-                     m_colourScheme);
+    LoadColourScheme(m_programDirectory + "\\" + std::string(kOptionsFileName), m_colourScheme);
     // "DeviceGuiLabelColor" is both the background of the window and its pages and the font
     // colour of the pages' main panels.
     const QColor label = ToQColor(m_colourScheme.deviceGuiLabelColor);
