@@ -18,3 +18,8 @@ if(TARGET quorvel-cli)
     add_test(NAME cli_output_write_failure
              COMMAND sh -c "\"$0\" --list >/dev/full; test $? -eq 1" $<TARGET_FILE:quorvel-cli>)
 endif()
+
+# The window-against-program comparison runs the built program.
+if(TARGET cli_window_display_test AND TARGET quorvel-cli)
+    add_dependencies(cli_window_display_test quorvel-cli)
+endif()
