@@ -200,6 +200,17 @@ private slots:
         QCOMPARE(host.Text("StaticPatternDecRotR"), QStringLiteral("131070"));
     }
 
+    // Arrow keys move the check between the radix buttons as clicks do.
+    void arrowKeysChooseTheRadixToo() {
+        Host host;
+        host.Show();
+        QRadioButton* hex = host.Find<QRadioButton>("ButtonRadixHex");
+        hex->setFocus();
+        QTest::keyClick(hex, Qt::Key_Right);
+        QCOMPARE(host.Model().Values().convertBase, 2);
+        QCOMPARE(host.Edit()->text(), QStringLiteral("0000000000000000"));
+    }
+
     void unknownRadixChecksNoButton() {
         Host host;
         host.Show();
