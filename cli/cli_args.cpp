@@ -91,26 +91,6 @@ public:
     Parser(Request& request, std::string& error) : m_request(request), m_error(error) {}
 
     bool Parse(std::span<const std::string_view> args) {
-        // --help and --version answer whatever else stands on the line.
-        for (std::string_view arg : args) {
-            if (arg == "--") {
-                break;
-            }
-            if (arg == "--help" || arg == "-h") {
-                m_request.mode = Mode::Help;
-                return true;
-            }
-        }
-        for (std::string_view arg : args) {
-            if (arg == "--") {
-                break;
-            }
-            if (arg == "--version") {
-                m_request.mode = Mode::Version;
-                return true;
-            }
-        }
-
         bool optionsEnded = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string_view arg = args[i];
@@ -126,6 +106,13 @@ public:
             }
             const std::size_t equals = arg.find('=');
             const std::string_view name = arg.substr(0, equals);
+            // --help and --version answer at once, whatever follows them.
+            if ((name == "--help" || name == "-h" || name == "--version") &&
+                equals == std::string_view::npos) {
+                m_request = Request{};
+                m_request.mode = name == "--version" ? Mode::Version : Mode::Help;
+                return true;
+            }
             const OptionSpec* spec = FindOption(name);
             if (spec == nullptr) {
                 return Fail("unknown option " + Quoted(arg) + std::string(kSeeHelp));
@@ -143,7 +130,10 @@ public:
                 return Fail(std::string(name) + " needs " + std::string(spec->valueName) +
                             ", for example " + std::string(name) + " " + Example(name));
             }
-            if (!Option(name, value, arg)) {
+            const std::string shown = spec->takes == Takes::Nothing
+                                          ? std::string(name)
+                                          : std::string(name) + " " + Quoted(value);
+            if (!Option(name, value, shown)) {
                 return false;
             }
         }

@@ -104,11 +104,15 @@ TEST(ParseArguments, DoubleDashEndsTheOptions) {
     EXPECT_EQ(p.request.page, "--list");
 }
 
-TEST(ParseArguments, HelpAndVersionAnswerWhateverElseIsGiven) {
-    EXPECT_EQ(Parse({"--bogus", "-h"}).request.mode, Mode::Help);
-    EXPECT_EQ(Parse({"RF", "--menu", "--help"}).request.mode, Mode::Help);
-    EXPECT_EQ(Parse({"RF", "--version"}).request.mode, Mode::Version);
-    EXPECT_FALSE(Parse({"--", "--help"}).request.mode == Mode::Help);
+TEST(ParseArguments, HelpAndVersionAnswerWhateverFollowsThem) {
+    EXPECT_EQ(Parse({"RF", "Ratio=x", "--menu", "M", "-h", "--bogus"}).request.mode, Mode::Help);
+    EXPECT_EQ(Parse({"RF", "--version", "--type", "A=1"}).request.mode, Mode::Version);
+    // As the value of an option, or after "--", it is just text.
+    const Parsed answer = Parse({"RF", "--menu", "M", "--answer", "-h"});
+    ASSERT_TRUE(answer.ok) << answer.error;
+    EXPECT_EQ(answer.request.actions[0].answers[0].text, "-h");
+    EXPECT_EQ(Parse({"--", "--help"}).request.page, "--help");
+    EXPECT_FALSE(Parse({"--help=x"}).ok);
 }
 
 TEST(ParseArguments, ReadsTheListingModes) {
