@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{{"RF", "--ok"}, "answers nothing"},
         Malformed{{"RF", "--menu", "X", "Ratio=2"}, "settings go before the first action"},
         Malformed{{"RF", "--menu", ""}, "--menu needs CAPTION"},
-        Malformed{{"RF", "--check", "CheckBox"}, "--check \"CheckBox\" needs NAME=YES|NO"},
+        Malformed{{"RF", "--check", "CheckBox"}, "\"CheckBox\" is not NAME=YES|NO"},
         Malformed{{"RF", "--check", "CheckBox=1"}, "set to YES or NO"},
         Malformed{{"RF", "--choose", "Combo=-1"}, "index from 0"},
         Malformed{{"RF", "--choose", "Combo=1x"}, "index from 0"},
