@@ -49,14 +49,14 @@ bool Digits(std::string_view text, std::size_t pos, std::size_t width, int& valu
 
 enum class Takes { Nothing, Value };
 
-struct OptionSpec {
+struct KnownOption {
     std::string_view name;
     Takes takes;
     std::string_view valueName;  // for messages: "--menu needs CAPTION"
     std::string_view example;    // "for example --menu \"Ratio To Db\""
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {"--list", Takes::Nothing, "", ""},
     {"--keys", Takes::Value, "PAGE", "RF"},
     {"--commands", Takes::Value, "PAGE", "RF"},
@@ -76,10 +76,10 @@ constexpr OptionSpec kOptions[] = {
     {"--cancel", Takes::Nothing, "", ""},
 };
 
-const OptionSpec* FindOption(std::string_view name) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.name == name) {
-            return &spec;
+const KnownOption* FindOption(std::string_view name) {
+    for (const KnownOption& known : kOptions) {
+        if (known.name == name) {
+            return &known;
         }
     }
     return nullptr;
@@ -112,12 +112,12 @@ public:
                 m_request.mode = name == "--version" ? Mode::Version : Mode::Help;
                 return true;
             }
-            const OptionSpec* spec = FindOption(name);
-            if (spec == nullptr) {
+            const KnownOption* known = FindOption(name);
+            if (known == nullptr) {
                 return Fail("unknown option " + Quoted(arg) + std::string(kSeeHelp));
             }
             std::string_view value;
-            if (spec->takes == Takes::Nothing) {
+            if (known->takes == Takes::Nothing) {
                 if (equals != std::string_view::npos) {
                     return Fail(std::string(name) + " takes no value" + std::string(kSeeHelp));
                 }
@@ -128,7 +128,7 @@ public:
             } else {
                 return Fail(Needs(name));
             }
-            const std::string shown = spec->takes == Takes::Nothing
+            const std::string shown = known->takes == Takes::Nothing
                                           ? std::string(name)
                                           : std::string(name) + " " + Quoted(value);
             if (!Option(name, value, shown)) {
@@ -141,9 +141,9 @@ public:
 private:
     // "--menu needs CAPTION, for example --menu "Ratio To Db"".
     static std::string Needs(std::string_view option) {
-        const OptionSpec* spec = FindOption(option);
-        return std::string(option) + " needs " + std::string(spec->valueName) + ", for example " +
-               std::string(option) + " " + std::string(spec->example);
+        const KnownOption* known = FindOption(option);
+        return std::string(option) + " needs " + std::string(known->valueName) + ", for example " +
+               std::string(option) + " " + std::string(known->example);
     }
 
     bool Fail(std::string message) {
