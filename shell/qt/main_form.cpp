@@ -62,8 +62,7 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
     setFont(QFont(QStringLiteral("Arial"), 8));
     // A fixed window: no maximise button, and the size of its contents.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto* menu = new QMenuBar(this);
     menu->setObjectName(QStringLiteral("MainMenu1"));
