@@ -1,0 +1,160 @@
+#include "cli/page_settings.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "cli/name_match.h"
+#include "shell/file_access.h"
+#include "shell/settings_file.h"
+#include "shell/whole_file.h"
+
+namespace quorvel::cli {
+namespace {
+
+std::string_view TypeExample(SettingType type) {
+    switch (type) {
+        case SettingType::Int:
+            return "an integer, like -5";
+        case SettingType::Unsigned:
+            return "an unsigned decimal integer, like 255";
+        case SettingType::Real:
+            return "a real number with a point, like 2.5 or -0.001";
+        case SettingType::Bool:
+            return "YES or NO";
+    }
+    return "";
+}
+
+// True when the key's typed read takes `value` as it stands in the section.
+bool TypedReadAccepts(const IniStore& store, std::string_view section, const SettingKey& key) {
+    switch (key.type) {
+        case SettingType::Int: {
+            std::int32_t value = 0;
+            return ReadIniInt(store, section, key.name, value);
+        }
+        case SettingType::Unsigned: {
+            std::uint32_t value = 0;
+            return ReadIniUnsigned(store, section, key.name, 10, value);
+        }
+        case SettingType::Real: {
+            double value = 0.0;
+            return ReadIniReal(store, section, key.name, value);
+        }
+        case SettingType::Bool: {
+            bool value = false;
+            return ReadIniBool(store, section, key.name, value);
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string_view SettingTypeName(SettingType type) {
+    switch (type) {
+        case SettingType::Int:
+            return "integer";
+        case SettingType::Unsigned:
+            return "unsigned";
+        case SettingType::Real:
+            return "real";
+        case SettingType::Bool:
+            return "boolean";
+    }
+    return "";
+}
+
+bool ReadSettingsBytes(const std::string& path, bool missingAllowed,
+                       std::optional<std::string>& bytes, std::string& error) {
+    FileState state = FileState::Missing;
+    bytes = ReadWholeFile(NativePath(path), state);
+    if (bytes) {
+        return true;
+    }
+    if (state == FileState::Missing) {
+        if (missingAllowed) {
+            return true;
+        }
+        error = "settings file " + Quoted(path) +
+                " does not exist; name an existing file, or add --save to create it";
+        return false;
+    }
+    error = "cannot read settings file " + Quoted(path) + "; name a readable regular file";
+    return false;
+}
+
+bool OverlaySettings(const PageModel& page, std::span<const SettingOverlay> entries, IniText& text,
+                     std::string& warnings, std::string& error) {
+    const std::string_view section = page.SectionName();
+    const std::span<const SettingKey> keys = page.SettingKeys();
+    std::vector<std::string> names;
+    for (const SettingKey& key : keys) {
+        names.emplace_back(key.name);
+    }
+    for (const SettingOverlay& entry : entries) {
+        const std::string given = entry.key + "=" + entry.value;
+        // Keys match without regard to case, as they do in the file.
+        const SettingKey* key = nullptr;
+        for (const SettingKey& candidate : keys) {
+            if (SameIgnoringCase(candidate.name, entry.key)) {
+                key = &candidate;
+                break;
+            }
+        }
+        if (key == nullptr) {
+            error = keys.empty() ? "page " + Quoted(section) + " keeps no settings, so " +
+                                       Quoted(given) + " has nowhere to go"
+                                 : "page " + Quoted(section) + " has no settings key " +
+                                       Quoted(entry.key) + "; its keys are " + NameList(names, 99);
+            return false;
+        }
+        IniText check;
+        if (!check.WriteString(section, key->name, entry.value)) {
+            error = "the value of " + std::string(key->name) +
+                    " holds a line break; give it on one line";
+            return false;
+        }
+        if (!TypedReadAccepts(check, section, *key)) {
+            error = Quoted(given) + " is refused: " + std::string(key->name) + " takes " +
+                    std::string(TypeExample(key->type));
+            return false;
+        }
+        if (key->type == SettingType::Bool) {
+            const std::string stored = check.ReadString(section, key->name).value_or("");
+            if (stored != "YES" && stored != "NO") {
+                warnings += "warning: " + given + " reads as NO; only \"YES\" is true\n";
+            }
+        }
+        if (!text.WriteString(section, key->name, entry.value)) {
+            error = "cannot place " + Quoted(given) + " in the settings";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SavePageSection(const PageModel& page, const std::string& path,
+                     const std::optional<std::string>& original, std::string& error) {
+    const std::string native = NativePath(path);
+    if (original) {
+        BackupFile(path);
+        FileState state = FileState::Missing;
+        if (ReadWholeFile(native + ".BAK", state) != original) {
+            error = "could not back up " + Quoted(path) + " to " + Quoted(path + ".BAK") +
+                    " (or the file changed meanwhile); the settings file is left as it was";
+            return false;
+        }
+    }
+    IniText text(original.value_or(std::string()));
+    page.SaveSettings(text);
+    if (original && text.Text() == *original) {
+        return true;
+    }
+    if (!ReplaceWholeFile(native, text.Text())) {
+        error = "could not write the settings file " + Quoted(path) + "; it is left as it was";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorvel::cli

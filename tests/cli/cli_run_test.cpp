@@ -1,0 +1,349 @@
+#include "cli/cli_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_test_page.h"
+#include "shell/scratch_directory.h"
+
+namespace quorvel::cli {
+namespace {
+
+using quorvel::testing::CliTestPage;
+using quorvel::testing::ReadBytes;
+using quorvel::testing::ScratchDirectory;
+using quorvel::testing::WriteBytes;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the command line against the test page (whatever page it names).
+Outcome RunLine(const std::vector<std::string>& args, std::vector<std::string>* events = nullptr) {
+    const std::vector<std::string_view> views(args.begin(), args.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    const PageFactory makePage = [events](int, ClockSource& clock) {
+        return std::make_unique<CliTestPage>(clock, events);
+    };
+    const int status = RunCli(views, out, err, makePage);
+    return {status, out.str(), err.str()};
+}
+
+// The line of one control in the plain output, or "" when it is not there.
+std::string Line(const std::string& out, const std::string& name) {
+    std::istringstream lines(out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.starts_with(name + "\t")) {
+            return line;
+        }
+    }
+    return "";
+}
+
+void ExpectUsageError(const Outcome& o, const std::string& says) {
+    EXPECT_EQ(o.status, kExitUsage);
+    EXPECT_EQ(o.out, "") << "nothing on the output";
+    EXPECT_TRUE(o.err.starts_with("quorvel-cli: ")) << o.err;
+    EXPECT_NE(o.err.find(says), std::string::npos) << o.err;
+    EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << "one line: " << o.err;
+}
+
+constexpr const char* kNow = "--now=2006-02-14T12:34:56.789";
+
+// --- The contract: display list, settings, errors -------------------------------------------
+
+TEST(CliContract, PrintsTheDisplayListInOrderOneLineAControl) {
+    const Outcome o = RunLine({"RF", kNow});
+    EXPECT_EQ(o.status, kExitOk);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out,
+              "LabelRatio\t0.00\nLabelTwice\t0.00\nLabelBitRate\t0\nLabelWord\t0\n"
+              "CheckBoxNonNrzlCode\tNO\nEditText\t\nComboBox1\tFirst\nLabelA\t0.00\n"
+              "LabelB\t0.00\nLabelNow\t12:34:56.789\n");
+}
+
+TEST(CliContract, SettingsFileThenEntriesAreLoadedOnceWithThePagesDerivations) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    WriteBytes(cfg, "[Number]\r\nRatio=9\r\n[RF]\r\nRatio=3\r\nBitRate=5\r\nNonNrzCode=YES\r\n");
+
+    const Outcome o = RunLine({"RF", "--settings", cfg, "ratio=4.5", "NonNrzCode=NO"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t4.50");
+    // The derived value follows the entry, not the file.
+    EXPECT_EQ(Line(o.out, "LabelTwice"), "LabelTwice\t9.00");
+    EXPECT_EQ(Line(o.out, "LabelBitRate"), "LabelBitRate\t5");
+    EXPECT_EQ(Line(o.out, "CheckBoxNonNrzlCode"), "CheckBoxNonNrzlCode\tNO");
+    EXPECT_EQ(ReadBytes(cfg).find("4.5"), std::string::npos) << "the file is only read";
+}
+
+TEST(CliContract, ALaterEntryOfTheSameKeyWins) {
+    const Outcome o = RunLine({"RF", "Ratio=2", "RATIO=7"});
+    EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t7.00");
+}
+
+TEST(CliContract, EntriesTakeWhatTheTypedReadTakes) {
+    const Outcome o = RunLine({"RF", "Ratio= 1e2 ", "BitRate=2147483648", "Word=-1", "BitRate="});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t100.00");
+    EXPECT_EQ(Line(o.out, "LabelBitRate"), "LabelBitRate\t0");
+    EXPECT_EQ(Line(o.out, "LabelWord"), "LabelWord\t4294967295");
+}
+
+class RefusedEntry : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RefusedEntry, IsAnErrorNamingTheKeyWithNothingOnTheOutput) {
+    const std::string entry = GetParam();
+    const Outcome o = RunLine({"RF", entry});
+    ExpectUsageError(o, entry.substr(0, entry.find('=')));
+}
+
+INSTANTIATE_TEST_SUITE_P(CliContract, RefusedEntry,
+                         ::testing::Values("Ratio=abc", "Ratio=12abc", "Ratio=2,5", "BitRate=1.5",
+                                           "BitRate=0x10", "Word=FF", "Ratio=BOGUS SECTION or KEY",
+                                           "Ratio=1\n2"));
+
+TEST(CliContract, UnknownKeyIsAnErrorListingTheKeys) {
+    ExpectUsageError(RunLine({"RF", "Ratio=2", "Watts=2"}),
+                     "has no settings key \"Watts\"; its keys are Ratio, BitRate, Word, "
+                     "NonNrzCode");
+}
+
+TEST(CliContract, BooleanOtherThanYesOrNoReadsAsNoWithAWarning) {
+    const Outcome o = RunLine({"RF", "NonNrzCode=yes"});
+    EXPECT_EQ(o.status, kExitOk);
+    EXPECT_EQ(Line(o.out, "CheckBoxNonNrzlCode"), "CheckBoxNonNrzlCode\tNO");
+    EXPECT_NE(o.err.find("warning: NonNrzCode=yes reads as NO"), std::string::npos) << o.err;
+}
+
+TEST(CliContract, RealPagesAreFoundBySectionOrTabCaptionInAnyCase) {
+    for (const char* page : {"rf", "MATH/TRIG", "mathtrig", "wg 84", "Pcm Data", "pcm data", "Misc",
+                             "misccalc", "date/time"}) {
+        const std::vector<std::string_view> args{page};
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(args, out, err), kExitOk) << page << ": " << err.str();
+    }
+}
+
+// --- The settings file and --save ------------------------------------------------------------
+
+TEST(CliSettings, MissingFileIsAnErrorUnlessSaveWillCreateIt) {
+    ScratchDirectory dir;
+    ExpectUsageError(RunLine({"RF", "--settings", dir.File("none.cfg")}), "does not exist");
+    ExpectUsageError(RunLine({"RF", "--settings", dir.Path().string()}), "cannot read");
+}
+
+TEST(CliSettings, SaveRewritesOnlyThePagesSectionAfterABackup) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    const std::string before =
+        "; kept\r\n[RF]\r\nratio=3\r\nOther=x\r\n[MiscInfo]\r\nPageControl=2\r\n";
+    WriteBytes(cfg, before);
+
+    const Outcome o = RunLine({"--settings", cfg, "--save", "RF", "BitRate=-7", "--menu",
+                               "Ratio To Db", "--answer", "3.14159265358979"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(ReadBytes(cfg + ".BAK"), before);
+    EXPECT_EQ(ReadBytes(cfg),
+              "; kept\r\n[RF]\r\nratio=3.141592654\r\nOther=x\r\nBitRate=-7\r\nWord=0\r\n"
+              "NonNrzCode=NO\r\n[MiscInfo]\r\nPageControl=2\r\n");
+    EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t3.14");
+}
+
+TEST(CliSettings, SaveCreatesAMissingFileWithoutABackup) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("new.cfg");
+    const Outcome o = RunLine({"RF", "--settings", cfg, "--save", "NonNrzCode=YES"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(ReadBytes(cfg),
+              "[RF]\r\nRatio=0.000000000\r\nBitRate=0\r\nWord=0\r\nNonNrzCode=YES\r\n");
+    EXPECT_FALSE(std::filesystem::exists(cfg + ".BAK"));
+}
+
+TEST(CliSettings, SaveThatCannotWriteFailsAndSaysSo) {
+    ScratchDirectory dir;
+    const Outcome o = RunLine({"RF", "--settings", dir.File("no/such/dir.cfg"), "--save"});
+    EXPECT_EQ(o.status, kExitFailed);
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find("could not write the settings file"), std::string::npos) << o.err;
+}
+
+TEST(CliSettings, SaveWithoutAGoodBackupLeavesTheFileAlone) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    WriteBytes(cfg, "[RF]\r\nRatio=3\r\n");
+    std::filesystem::create_directory(cfg + ".BAK");
+
+    const Outcome o = RunLine({"RF", "--settings", cfg, "--save", "Ratio=5"});
+    EXPECT_EQ(o.status, kExitFailed);
+    EXPECT_NE(o.err.find("could not back up"), std::string::npos) << o.err;
+    EXPECT_EQ(ReadBytes(cfg), "[RF]\r\nRatio=3\r\n");
+}
+
+// --- Commands and their scripted answers ------------------------------------------------------
+
+TEST(CliCommands, MenuCommandTakesItsAnswer) {
+    const Outcome o = RunLine({"RF", "--menu", "Ratio To Db", "--answer", "2"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(Line(o.out, "LabelTwice"), "LabelTwice\t4.00");
+    EXPECT_EQ(o.err, "");
+}
+
+TEST(CliCommands, ClampedAnswerListsTheWarningCue) {
+    const Outcome typed = RunLine({"RF", "--menu", "ratio to db", "--answer", "20000"});
+    EXPECT_EQ(Line(typed.out, "LabelRatio"), "LabelRatio\t10000.00");
+    EXPECT_EQ(typed.err, "cue: warning\n");
+
+    // Cancel keeps the value, which the bounds still move on a fresh page.
+    const Outcome cancelled = RunLine({"RF", "--menu", "Ratio To Db", "--cancel"});
+    EXPECT_EQ(Line(cancelled.out, "LabelRatio"), "LabelRatio\t0.10");
+    EXPECT_EQ(cancelled.err, "cue: warning\n");
+}
+
+TEST(CliCommands, OkKeepsTheUntouchedTextAndUnreadableTextChangesNothing) {
+    const Outcome ok = RunLine({"RF", "Ratio=2.345", "--menu", "Ratio To Db", "--ok"});
+    EXPECT_EQ(Line(ok.out, "LabelTwice"), "LabelTwice\t4.69") << "full value kept, not 2.35";
+    const Outcome bad = RunLine({"RF", "Ratio=2", "--menu", "Ratio To Db", "--answer", "abc"});
+    EXPECT_EQ(bad.status, kExitOk);
+    EXPECT_EQ(Line(bad.out, "LabelRatio"), "LabelRatio\t2.00");
+    EXPECT_EQ(bad.err, "");
+}
+
+TEST(CliCommands, IntegerPromptReadsAHexadecimalAnswer) {
+    const Outcome o = RunLine({"RF", "--menu", "Bit Rate", "--answer", "0x1F"});
+    EXPECT_EQ(Line(o.out, "LabelBitRate"), "LabelBitRate\t31");
+}
+
+TEST(CliCommands, AnswerLongerThanTheBoxIsCutTo255Characters) {
+    // 255 digits of a huge number, then a letter the box never receives.
+    const std::string answer = "1" + std::string(254, '0') + "x";
+    const Outcome o = RunLine({"RF", "--menu", "Ratio To Db", "--answer", answer});
+    EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t10000.00");
+    EXPECT_EQ(o.err, "cue: warning\n");
+}
+
+TEST(CliCommands, ACommandAskingForMoreAnswersThanGivenIsAnError) {
+    const Outcome o = RunLine({"RF", "--menu", "Two Prompts", "--answer", "1"});
+    ExpectUsageError(o, "opened the text-entry box \"Enter B\" but has no answer left");
+}
+
+TEST(CliCommands, AnswersLeftOverAreAnError) {
+    ExpectUsageError(RunLine({"RF", "--menu", "Ratio To Db", "--answer", "1", "--cancel"}),
+                     "left 1 answer unused, from --cancel on; it asked for 1");
+}
+
+TEST(CliCommands, UnknownCommandOrSeparatorIsAnErrorListingTheCommands) {
+    ExpectUsageError(RunLine({"RF", "--menu", "Ratio"}),
+                     "has no menu command \"Ratio\"; its commands are Ratio To Db, Two Prompts, "
+                     "Solve, Notice, Bit Rate");
+    ExpectUsageError(RunLine({"RF", "--menu", "-"}), "no menu command \"-\"");
+}
+
+TEST(CliCommands, AnswerOfTheWrongKindIsAnError) {
+    ExpectUsageError(RunLine({"RF", "--menu", "Solve", "--answer", "2"}),
+                     "opened the dialog TTwiceDlg \"Enter 1 to solve the other\", but the answer "
+                     "--answer \"2\" is for a text-entry box");
+    ExpectUsageError(RunLine({"RF", "--menu", "Ratio To Db", "--type", "EditA=1", "--ok"}),
+                     "is for a dialog");
+}
+
+TEST(CliCommands, DialogBoxesAreTypedKeyByKeyThroughTheKeyFilterThenLeft) {
+    std::vector<std::string> events;
+    const Outcome o = RunLine(
+        {"RF", "--menu", "Solve", "--type", "edita=1e2x", "--type", "EditB=", "--ok"}, &events);
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(events, (std::vector<std::string>{"EditA=1", "EditA=12", "exit EditA",
+                                                "EditB=", "exit EditB"}));
+    EXPECT_EQ(o.err, "cue: error\ncue: error\n");
+    EXPECT_EQ(Line(o.out, "LabelA"), "LabelA\t12.00");
+    EXPECT_EQ(Line(o.out, "LabelB"), "LabelB\t24.00");
+}
+
+TEST(CliCommands, CancelledDialogLeavesThePageAlone) {
+    const Outcome o = RunLine({"RF", "--menu", "Solve", "--type", "EditA=5", "--cancel"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(Line(o.out, "LabelA"), "LabelA\t0.00");
+    const Outcome plain = RunLine({"RF", "--menu", "Solve", "--cancel"});
+    EXPECT_EQ(Line(plain.out, "LabelB"), "LabelB\t0.00");
+}
+
+TEST(CliCommands, UnknownDialogBoxIsAnErrorListingTheBoxes) {
+    ExpectUsageError(RunLine({"RF", "--menu", "Solve", "--type", "EditC=1", "--ok"}),
+                     "TTwiceDlg has no box \"EditC\"; its boxes are EditA, EditB");
+}
+
+TEST(CliCommands, MessagesAndCuesGoToTheErrorStream) {
+    const Outcome o = RunLine({"RF", "--menu", "Notice", "--click", "ButtonReset"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(o.err, "message: Frame \"sync\" lost\ncue: click\n");
+    EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t1.00");
+}
+
+TEST(CliCommands, ControlsAreDrivenByTheirObjectNames) {
+    const Outcome o = RunLine({"RF", "--check", "checkboxnonnrzlcode=YES", "--edit", "EditText=a b",
+                               "--choose", "ComboBox1=1"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(Line(o.out, "CheckBoxNonNrzlCode"), "CheckBoxNonNrzlCode\tYES");
+    EXPECT_EQ(Line(o.out, "EditText"), "EditText\ta b");
+    EXPECT_EQ(Line(o.out, "ComboBox1"), "ComboBox1\tSecond");
+}
+
+TEST(CliCommands, UnknownControlIsAnError) {
+    ExpectUsageError(RunLine({"RF", "--check", "CheckBoxX=YES"}), "has no check box \"CheckBoxX\"");
+    ExpectUsageError(RunLine({"RF", "--edit", "LabelRatio=2"}), "has no edit box \"LabelRatio\"");
+    ExpectUsageError(RunLine({"RF", "--choose", "ComboBox1=3"}),
+                     "no list \"ComboBox1\" with an item 3");
+    ExpectUsageError(RunLine({"RF", "--click", "ButtonGo"}), "has no button \"ButtonGo\"");
+}
+
+TEST(CliCommands, VerboseListsEachBoxAndDialogWithItsAnswer) {
+    const Outcome o = RunLine({"RF", "--verbose", "--menu", "Ratio To Db", "--answer", "2",
+                               "--menu", "Solve", "--type", "EditA=3", "--ok"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(o.err,
+              "box: \"Enter the Ratio\" (Input Value between 0.10 & 10000.00) shows \"0.00\"\n"
+              "  OK on \"2\"\n"
+              "dialog: TTwiceDlg \"Enter 1 to solve the other\"\n"
+              "  EditA: typed \"3\", shows \"3.00\"\n"
+              "  closed with OK\n");
+}
+
+// --- Output forms and listings ----------------------------------------------------------------
+
+TEST(CliOutput, JsonKeepsDisplayOrderAndEscapes) {
+    const Outcome o = RunLine(
+        {"RF", kNow, "--json", "--edit", "EditText=say \"hi\"\\\t", "--choose", "ComboBox1=2"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(o.out,
+              "{\"LabelRatio\":\"0.00\",\"LabelTwice\":\"0.00\",\"LabelBitRate\":\"0\","
+              "\"LabelWord\":\"0\",\"CheckBoxNonNrzlCode\":\"NO\","
+              "\"EditText\":\"say \\\"hi\\\"\\\\\\t\",\"ComboBox1\":\"Caf\xC3\xA9\","
+              "\"LabelA\":\"0.00\",\"LabelB\":\"0.00\",\"LabelNow\":\"12:34:56.789\"}\n");
+}
+
+TEST(CliOutput, Latin1TextIsPrintedAsTheWindowShowsIt) {
+    const Outcome o = RunLine({"RF", "--choose", "ComboBox1=2"});
+    EXPECT_EQ(Line(o.out, "ComboBox1"), "ComboBox1\tCaf\xC3\xA9");
+}
+
+TEST(CliOutput, KeysAndCommandsAreListedForScriptWriters) {
+    const Outcome keys = RunLine({"--keys", "rf"});
+    EXPECT_EQ(keys.out, "Ratio\treal\nBitRate\tinteger\nWord\tunsigned\nNonNrzCode\tboolean\n");
+    const Outcome commands = RunLine({"--commands", "RF"});
+    EXPECT_EQ(commands.out,
+              "PopupMenu1\tRatio To Db\nPopupMenu1\tTwo Prompts\nPopupMenu1\tSolve\n"
+              "PopupMenu1\tNotice\nPopupMenuFilters\tBit Rate\n");
+    ExpectUsageError(RunLine({"--keys", "Radio"}), "unknown page \"Radio\"");
+}
+
+}  // namespace
+}  // namespace quorvel::cli
