@@ -1,6 +1,27 @@
-#include <cstdio>
+// QuorvelII: the main window and its message loop.
 
-int main() {
-    std::puts("QuorvelII: the main window is not built yet.");
-    return 0;
+#include <QFont>
+
+#include "diag/program_run.h"
+#include "shell/program_identity.h"
+#include "shell/qt/application.h"
+#include "shell/qt/main_form.h"
+#include "shell/qt/termination_signals.h"
+
+int main(int argc, char** argv) {
+    quorvel::TQuorvelApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QuorvelII"));
+    QApplication::setApplicationVersion(QStringLiteral("2.05"));
+    // The program's font, also for its dialogs; where Arial is missing, fontconfig gives its
+    // metric twin (Liberation Sans).
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+
+    quorvel::ProgramRun run;
+    quorvel::TQuorvelMainForm window(run);
+    quorvel::TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &quorvel::TerminationSignals::CloseRequested, &window,
+                     &quorvel::TQuorvelMainForm::RequestClose);
+
+    window.show();
+    return app.exec();
 }

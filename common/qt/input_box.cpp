@@ -1,0 +1,70 @@
+#include "common/qt/input_box.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/qt/centre_on_screen.h"
+#include "common/qt/qt_text.h"
+
+namespace quorvel {
+
+TInputBoxDlg::TInputBoxDlg(QWidget* parent, std::string_view title, std::string_view prompt,
+                           std::string_view defaultText)
+    : QDialog(parent), m_defaultText(defaultText) {
+    setObjectName(QStringLiteral("InputBox"));
+    setWindowTitle(ToQString(title));
+
+    auto* label = new QLabel(ToQString(prompt), this);
+    label->setObjectName(QStringLiteral("PromptLabel"));
+    label->setTextFormat(Qt::PlainText);
+
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("EditValue"));
+    m_edit->setMaxLength(kInputBoxMaxLength);
+    m_edit->setText(ToQString(defaultText));
+    m_edit->selectAll();
+    m_edit->setMinimumWidth(260);
+    label->setBuddy(m_edit);
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_edit);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_edit->setFocus();
+    CentreOnScreen(this);
+}
+
+std::string TInputBoxDlg::Answer() const {
+    // An edit that the user never touched answers with the default text itself, even when the
+    // edit could not hold all of it.
+    if (result() != QDialog::Accepted || !m_edit->isModified()) {
+        return m_defaultText;
+    }
+    return ToStdString(m_edit->text());
+}
+
+std::string RunInputBox(QWidget* parent, std::string_view title, std::string_view prompt,
+                        std::string_view defaultText) {
+    TInputBoxDlg box(parent, title, prompt, defaultText);
+    box.exec();
+    return box.Answer();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,134 @@
+#include "common/qt/model_dialog.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "common/dialog_model.h"
+#include "common/qt/centre_on_screen.h"
+#include "common/qt/qt_text.h"
+
+namespace quorvel {
+
+TModelDlg::TModelDlg(DialogModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
+    setObjectName(ToQString(model.Name()));
+    setWindowTitle(ToQString(model.Caption()));
+
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (const DialogBox& box : model.Boxes()) {
+        auto* label = new QLabel(ToQString(box.caption), this);
+        label->setObjectName(QStringLiteral("Label") + ToQString(box.name));
+        label->setTextFormat(Qt::PlainText);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(ToQString(box.name));
+        edit->installEventFilter(this);
+        label->setBuddy(edit);
+        connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
+            m_model.SetBoxText(ToStdString(edit->objectName()), ToStdString(text));
+        });
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        m_boxes.push_back(edit);
+        ++row;
+    }
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    connect(ok, &QPushButton::clicked, this, &TModelDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &TModelDlg::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    RefreshBoxes();
+    if (!m_boxes.empty()) {
+        m_boxes.front()->setFocus();
+    }
+    CentreOnScreen(this);
+}
+
+bool TModelDlg::Run() {
+    return exec() == QDialog::Accepted;
+}
+
+void TModelDlg::RefreshBoxes() {
+    for (QLineEdit* edit : m_boxes) {
+        const QSignalBlocker quiet(edit);
+        const QString text = ToQString(m_model.BoxText(ToStdString(edit->objectName())));
+        if (edit->text() != text) {
+            edit->setText(text);
+        }
+    }
+}
+
+void TModelDlg::accept() {
+    if (m_finished) {
+        return;
+    }
+    // A click on OK has moved the focus out of the box being edited, so the model has seen its
+    // exit; Enter in a box takes the values as last solved, without an exit.
+    m_finished = true;
+    m_model.Ok();
+    QDialog::accept();
+}
+
+void TModelDlg::reject() {
+    if (m_finished) {
+        return;
+    }
+    m_finished = true;
+    m_model.Cancel();
+    QDialog::reject();
+}
+
+bool TModelDlg::KeyRefused(QLineEdit* box, const QString& text) {
+    // Keys without a character (arrows, Delete) and the dialog's own keys (Enter, Escape,
+    // Tab) are not the model's to judge.
+    if (text.size() != 1) {
+        return false;
+    }
+    const char16_t c = text.front().unicode();
+    if (c == u'\r' || c == u'\n' || c == u'\x1b' || c == u'\t' || c > 0xFF) {
+        return false;
+    }
+    return !m_model.KeyPress(ToStdString(box->objectName()), static_cast<char>(c));
+}
+
+bool TModelDlg::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box == nullptr || m_finished) {
+        return QDialog::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        if (KeyRefused(box, static_cast<QKeyEvent*>(event)->text())) {
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // Only a move to another control of this dialog is an exit; the window losing the
+        // focus to another window, or a popup opening, is not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            m_model.BoxExit(ToStdString(box->objectName()));
+            RefreshBoxes();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace quorvel

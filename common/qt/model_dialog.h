@@ -1,0 +1,46 @@
+#pragma once
+// The one window that shows any entry dialog model: the model's caption as title, a label and
+// an edit box per box of the model (the edit named after the box, the label after the box
+// with "Label" in front), "OK" (OKBtn, the default button) and "Cancel" (CancelBtn, also
+// Escape and the close box). Centred on the screen.
+//
+// The window only carries the user's actions to the model: a typed key goes through
+// DialogModel::KeyPress and is dropped when refused; a changed text goes to SetBoxText; a box
+// losing the focus to another control of the dialog calls BoxExit, after which every box
+// shows the model's BoxText again; OK calls Ok(), Cancel calls Cancel().
+
+#include <QDialog>
+
+#include <vector>
+
+class QLineEdit;
+
+namespace quorvel {
+
+class DialogModel;
+
+class TModelDlg final : public QDialog {
+    Q_OBJECT
+public:
+    TModelDlg(DialogModel& model, QWidget* parent = nullptr);
+
+    // Runs the dialog modally; true when it was closed with OK.
+    bool Run();
+    // Shows the model's text in every box, without reporting the change back to the model.
+    void RefreshBoxes();
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool KeyRefused(QLineEdit* box, const QString& text);
+
+    DialogModel& m_model;
+    std::vector<QLineEdit*> m_boxes;
+    bool m_finished = false;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,88 @@
+#include "shell/colour_scheme.h"
+
+#include <array>
+
+#include "shell/file_access.h"
+#include "shell/ini_store.h"
+#include "shell/settings_file.h"
+
+namespace quorvel {
+namespace {
+
+using S = ColourScheme;
+
+// "SetupColor" is read before "DeviceGuiColor", though the record holds them the other way
+// round; the order only shows in the sequence of file reads.
+constexpr std::array<ColourKey, 18> kColourKeys{{
+    {"MainColor", &S::mainColor},
+    {"DeviceBackgroundColor", &S::deviceBackgroundColor},
+    {"SetupColor", &S::setupColor},
+    {"DeviceGuiColor", &S::deviceGuiColor},
+    {"ProjectColor", &S::projectColor},
+    {"DisplayPageColor", &S::displayPageColor},
+    {"MainDataColor", &S::mainDataColor},
+    {"MainLabelColor", &S::mainLabelColor},
+    {"DeviceBackgroundDataColor", &S::deviceBackgroundDataColor},
+    {"DeviceBackgroundLabelColor", &S::deviceBackgroundLabelColor},
+    {"DeviceGuiDataColor", &S::deviceGuiDataColor},
+    {"DeviceGuiLabelColor", &S::deviceGuiLabelColor},
+    {"SetupDataColor", &S::setupDataColor},
+    {"SetupLabelColor", &S::setupLabelColor},
+    {"ProjectDataColor", &S::projectDataColor},
+    {"ProjectLabelColor", &S::projectLabelColor},
+    {"DisplayPageDataColor", &S::displayPageDataColor},
+    {"DisplayPageLabelColor", &S::displayPageLabelColor},
+}};
+
+constexpr std::array<std::string_view, 1> kPanelMain{"PanelMain"};
+constexpr std::array<std::string_view, 1> kPanel1{"Panel1"};
+constexpr std::array<std::string_view, 7> kWg84Panels{"PanelMain", "Panel3",  "Panel4", "Panel5",
+                                                      "Panel9",    "Panel10", "Panel11"};
+constexpr std::array<std::string_view, 3> kPcmHeadings{"LabelBasicFrameInfo", "LabelDataWordInfo",
+                                                       "LabelBerInfo"};
+
+}  // namespace
+
+std::span<const ColourKey> ColourKeys() {
+    return kColourKeys;
+}
+
+void LoadColourScheme(const std::string& path, ColourScheme& scheme) {
+    scheme = ColourScheme{};
+    if (!FileReadable(path)) {
+        return;
+    }
+    const IniFile file(path);
+    for (const ColourKey& key : kColourKeys) {
+        ReadIniInt(file, kColourSection, key.name, scheme.*key.field);
+    }
+}
+
+Rgb ColourRgb(ColourValue colour) {
+    const auto bits = static_cast<std::uint32_t>(colour);
+    return {static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
+            static_cast<int>((bits >> 16) & 0xFF)};
+}
+
+PageColourTargets ColourTargetsOfPage(int tabIndex) {
+    switch (tabIndex) {
+        case 0:
+            return {kPanelMain, {}, "LabelRatio"};
+        case 1:
+            return {kPanel1, {}, "LabelBitsRequired"};
+        case 2:
+            return {kPanelMain, {}, "LabelPower"};
+        case 3:
+            return {kPanel1, {}, "LabelGregDate"};
+        case 4:
+            return {kWg84Panels, {}, "LabelLatRef"};
+        case 5:
+            return {kPanelMain, {}, "LabelVectorX"};
+        case 6:
+            return {kPanelMain, kPcmHeadings, "LabelBitrate"};
+        default:
+            return {};
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,361 @@
+#include "shell/qt/main_form.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QThread>
+
+#include <exception>
+#include <vector>
+
+#include "diag/program_run.h"
+#include "shell/colour_scheme.h"
+#include "shell/file_access.h"
+#include "shell/program_identity.h"
+#include "shell/qt/about_box.h"
+#include "shell/qt/hardcopy.h"
+#include "shell/qt/page_form.h"
+#include "shell/qt/page_forms.h"
+#include "shell/qt/scheme_colours.h"
+#include "shell/qt/tab_control.h"
+#include "shell/settings_backup.h"
+#include "shell/settings_file.h"
+#include "shell/window_placement.h"
+
+namespace quorvel {
+namespace {
+
+// The window the terminate handler shuts down. A terminate handler takes no arguments, so
+// this one pointer is the way it finds the window.
+TQuorvelMainForm* g_terminationWindow = nullptr;
+std::terminate_handler g_previousTerminate = nullptr;
+
+// True while a dialog, a message box or a popup menu runs an event loop of its own: the code
+// that opened it is still on the stack below, inside a page.
+bool NestedEventLoopRunning() {
+    return QThread::currentThread()->loopLevel() > 1;
+}
+
+std::vector<ScreenArea> ScreenAreas() {
+    std::vector<ScreenArea> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        areas.push_back({area.left(), area.top(), area.width(), area.height()});
+    }
+    return areas;
+}
+
+// The tab captions in tab order.
+QString TabCaption(int tabIndex) {
+    const std::string_view tab = PageIdentityAt(tabIndex).tab;
+    return QString::fromLatin1(tab.data(), static_cast<qsizetype>(tab.size()));
+}
+
+QString ToQt(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
+    : QMainWindow(parent), m_run(run) {
+    setObjectName(QStringLiteral("TQuorvelMainForm"));
+    setWindowTitle(QStringLiteral("Useful Calculator"));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    // A fixed window: no maximise button, and the size of its contents.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* menu = new QMenuBar(this);
+    menu->setObjectName(QStringLiteral("MainMenu1"));
+    m_hardcopyItem = menu->addAction(tr("Hardcopy"));
+    m_hardcopyItem->setObjectName(QStringLiteral("Hardcopy1"));
+    m_aboutItem = menu->addAction(tr("About"));
+    m_aboutItem->setObjectName(QStringLiteral("MenuAbout"));
+    connect(m_hardcopyItem, &QAction::triggered, this, &TQuorvelMainForm::Hardcopy1Click);
+    connect(m_aboutItem, &QAction::triggered, this, &TQuorvelMainForm::MenuAboutClick);
+    setMenuBar(menu);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    // The panel sits at the bottom of the client area and keeps the toolkit's own colours
+    // whatever colour the window takes.
+    auto* panel = new QFrame(client);
+    panel->setObjectName(QStringLiteral("PanelScreen"));
+    panel->setFrameShape(QFrame::NoFrame);
+    panel->setGeometry(0, kClientHeight - kPanelScreenHeight, kClientWidth, kPanelScreenHeight);
+    SetBackgroundColour(panel, QApplication::palette().color(QPalette::Window));
+    m_panelScreen = panel;
+
+    m_hardcopyImage = new QLabel(panel);
+    m_hardcopyImage->setObjectName(QStringLiteral("HardcopyImage"));
+    m_hardcopyImage->setGeometry(panel->rect());
+
+    m_tabControl = new TTabControl(panel);
+    m_tabControl->setGeometry(panel->rect());
+    for (int tab = 0; tab < kPageCount; ++tab) {
+        m_tabControl->AddTab(TabCaption(tab));
+    }
+    m_tabControl->raise();
+    connect(m_tabControl, &TTabControl::Changed, this, &TQuorvelMainForm::TabControlChange);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormCreate();
+}
+
+TQuorvelMainForm::~TQuorvelMainForm() {
+    // A window destroyed without being closed still leaves its settings and end record.
+    if (m_shownOnce && !m_shutDown) {
+        ShutDown();
+    }
+    if (g_terminationWindow == this) {
+        g_terminationWindow = nullptr;
+        std::set_terminate(g_previousTerminate);
+    }
+}
+
+void TQuorvelMainForm::FormCreate() {
+    m_shownOnce = false;
+}
+
+void TQuorvelMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TQuorvelMainForm::FormShow() {
+    if (m_shownOnce) {
+        return;
+    }
+    StartProgram();
+    m_shownOnce = true;
+}
+
+void TQuorvelMainForm::StartProgram() {
+    m_run.StartRecord(kProgramVersion, kProgramWord, kLogDirectory, kProgramWord);
+
+    g_terminationWindow = this;
+    g_previousTerminate = std::set_terminate(&TQuorvelMainForm::OnAbnormalTermination);
+
+    m_hardcopyCounter = 0;
+    move(kStartLeft, kStartTop);
+
+    for (int tab = 0; tab < kPageCount; ++tab) {
+        m_pages[static_cast<std::size_t>(tab)] = CreatePageForm(tab, *m_tabControl, m_run);
+    }
+
+    ApplyColourScheme();
+
+    m_settingsPath = m_run.ProgramDirectory() + "\\" + std::string(kSettingsFileName);
+    // Without a settings file nothing selects a page; the page of the selected tab is shown
+    // all the same, rather than the pages created visible lying one over the other.
+    if (!LoadSettings(m_settingsPath)) {
+        ShowSelectedPage();
+    }
+
+    setWindowTitle(ToQt(kProgramWord) + ToQt(kCaptionInfix) + ToQt(kProgramVersion));
+}
+
+bool TQuorvelMainForm::LoadSettings(const std::string& path) {
+    EnterDirectory(m_run.ProgramDirectory());
+    if (!FileReadable(path)) {
+        return false;
+    }
+    for (TPageForm* page : m_pages) {
+        if (page != nullptr) {
+            page->LoadSettings(path);
+        }
+    }
+
+    std::int32_t left = pos().x();
+    std::int32_t top = pos().y();
+    const bool readLeft = ReadIniInt(path, kHostSection, kScreenPosXKey, left);
+    const bool readTop = ReadIniInt(path, kHostSection, kScreenPosYKey, top);
+    RestorePlace(readLeft, left, readTop, top);
+
+    // A tab index outside the tabs (a hand-edited file) keeps the tab already selected.
+    std::int32_t tab = m_tabControl->TabIndex();
+    if (ReadIniInt(path, kHostSection, kPageControlKey, tab)) {
+        m_tabControl->SetTabIndex(tab);
+    }
+
+    ShowSelectedPage();
+    return true;
+}
+
+void TQuorvelMainForm::RestorePlace(bool readLeft, std::int32_t left, bool readTop,
+                                    std::int32_t top) {
+    if (!readLeft && !readTop) {
+        return;
+    }
+    // A place from which the window's title could not be reached (another monitor, a
+    // hand-edited file) keeps the start place instead.
+    const std::vector<ScreenArea> screens = ScreenAreas();
+    if (PlacementReachable(left, top, frameGeometry().width(), screens)) {
+        move(left, top);
+    }
+}
+
+void TQuorvelMainForm::SaveSettings(const std::string& path) {
+    EnterDirectory(m_run.ProgramDirectory());
+    BackupAndRemoveSettings(path);
+    for (TPageForm* page : m_pages) {
+        if (page != nullptr) {
+            page->SaveSettings(path);
+        }
+    }
+    WriteIniInt(path, kHostSection, kScreenPosXKey, pos().x());
+    WriteIniInt(path, kHostSection, kScreenPosYKey, pos().y());
+    WriteIniInt(path, kHostSection, kPageControlKey, m_tabControl->TabIndex());
+}
+
+void TQuorvelMainForm::ShowSelectedPage() {
+    for (TPageForm* page : m_pages) {
+        if (page != nullptr) {
+            page->hide();
+        }
+    }
+    const int tab = m_tabControl->TabIndex();
+    if (TPageForm* page = Page(tab)) {
+        page->show();
+        page->ShowValues();
+    }
+}
+
+void TQuorvelMainForm::TabControlChange() {
+    ShowSelectedPage();
+}
+
+void TQuorvelMainForm::ShutDown() {
+    if (!m_shownOnce || m_shutDown) {
+        return;
+    }
+    m_shutDown = true;
+    m_run.SetShuttingDown(true);
+    m_run.Clock().SleepMs(50);
+    SaveSettings(m_settingsPath);
+    for (TPageForm*& page : m_pages) {
+        delete page;
+        page = nullptr;
+    }
+    m_run.EndRecord();
+}
+
+void TQuorvelMainForm::closeEvent(QCloseEvent* event) {
+    if (NestedEventLoopRunning()) {
+        event->ignore();
+        RequestClose();
+        return;
+    }
+    ShutDown();
+    event->accept();
+}
+
+void TQuorvelMainForm::RequestClose() {
+    if (!NestedEventLoopRunning()) {
+        close();
+        return;
+    }
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (dialog == nullptr || !dialog->isVisible()) {
+            modal->close();
+            break;
+        }
+        dialog->reject();
+    }
+    // Once the dialog's loop has returned and the command that opened it has finished, the
+    // close is tried again.
+    QMetaObject::invokeMethod(this, &TQuorvelMainForm::RequestClose, Qt::QueuedConnection);
+}
+
+void TQuorvelMainForm::OnAbnormalTermination() {
+    static bool terminating = false;
+    if (!terminating && g_terminationWindow != nullptr) {
+        terminating = true;
+        TQuorvelMainForm& window = *g_terminationWindow;
+        try {
+            window.m_run.SoundError();
+            window.m_run.LogLine(kAbnormalTerminationText, kAbnormalTerminationCode);
+            window.ShutDown();
+        } catch (...) {
+            // Nothing more can be saved; the process ends below all the same.
+        }
+    }
+    std::abort();
+}
+
+TPageForm* TQuorvelMainForm::Page(int tabIndex) const {
+    if (tabIndex < 0 || tabIndex >= kPageCount) {
+        return nullptr;
+    }
+    return m_pages[static_cast<std::size_t>(tabIndex)];
+}
+
+void TQuorvelMainForm::ApplyColourScheme() {
+    LoadColourScheme(m_run.ProgramDirectory() + "\\" + std::string(kOptionsFileName),
+                     m_colourScheme);
+    // "DeviceGuiLabelColor" is both the background of the window and its pages and the font
+    // colour of the pages' main panels.
+    const QColor label = ToQColor(m_colourScheme.deviceGuiLabelColor);
+    const QColor panel = ToQColor(m_colourScheme.deviceGuiColor);
+    const QColor data = ToQColor(m_colourScheme.deviceGuiDataColor);
+
+    SetBackgroundColour(centralWidget(), label);
+    for (TPageForm* page : m_pages) {
+        if (page != nullptr) {
+            SetBackgroundColour(page, BackgroundColour(centralWidget()));
+        }
+    }
+    for (int tab = 0; tab < kPageCount; ++tab) {
+        TPageForm* page = Page(tab);
+        if (page == nullptr) {
+            continue;
+        }
+        const PageColourTargets targets = ColourTargetsOfPage(tab);
+        for (std::string_view name : targets.mainPanels) {
+            if (auto* widget = page->findChild<QWidget*>(ToQt(name))) {
+                SetBackgroundColour(widget, panel);
+            }
+        }
+        for (std::string_view name : targets.mainPanels) {
+            if (auto* widget = page->findChild<QWidget*>(ToQt(name))) {
+                SetFontColour(widget, label);
+            }
+        }
+        for (std::string_view name : targets.headingLabels) {
+            if (auto* widget = page->findChild<QWidget*>(ToQt(name))) {
+                SetFontColour(widget, label);
+            }
+        }
+        if (auto* reference = page->findChild<QWidget*>(ToQt(targets.referenceLabel));
+            reference != nullptr && !targets.referenceLabel.empty()) {
+            SetFontColour(reference, data);
+        }
+    }
+}
+
+void TQuorvelMainForm::Hardcopy1Click() {
+    TakeHardcopy(*this);
+}
+
+void TQuorvelMainForm::MenuAboutClick() {
+    ShowAboutBox(this, m_run, kProgramWord, kProgramVersion, kProductTitle, kLogDirectory,
+                 kProgramWord);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,100 @@
+#pragma once
+// The main window: a fixed-size window whose client area (470 x 415) is the tab control with
+// the seven calculator pages, under a menu bar with "Hardcopy" and "About". It owns the
+// program's life: the first showing starts the program (start record, pages, colours,
+// settings), a tab change shows the chosen page, and closing shuts the program down (settings
+// saved with a backup, pages destroyed, end record).
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "pages/page_catalog.h"
+#include "shell/colour_scheme.h"
+
+class QAction;
+class QLabel;
+
+namespace quorvel {
+
+class ProgramRun;
+class TPageForm;
+class TTabControl;
+
+class TQuorvelMainForm final : public QMainWindow {
+    Q_OBJECT
+public:
+    // The window's client area and the panel it holds.
+    static constexpr int kClientWidth = 470;
+    static constexpr int kClientHeight = 415;
+    static constexpr int kPanelScreenHeight = 413;
+
+    explicit TQuorvelMainForm(ProgramRun& run, QWidget* parent = nullptr);
+    ~TQuorvelMainForm() override;
+
+    // The start-up sequence, run by the first showing.
+    void StartProgram();
+    // Reads the pages' sections and the window's place and tab; false (and nothing read) when
+    // the settings file cannot be read.
+    bool LoadSettings(const std::string& path);
+    // Backs the settings file up to ".BAK" and writes it afresh.
+    void SaveSettings(const std::string& path);
+    // Hides every page, then shows the page of the current tab and runs its ShowValues.
+    void ShowSelectedPage();
+    // The shut-down sequence; runs once, and only after a start.
+    void ShutDown();
+    // Reads the colour scheme and colours the window, the pages and their main panels.
+    void ApplyColourScheme();
+    // The process's terminate handler while a started main window exists: error cue, log
+    // line, shut-down, abnormal end.
+    [[noreturn]] static void OnAbnormalTermination();
+
+    TPageForm* Page(int tabIndex) const;
+    TTabControl* TabControl() const { return m_tabControl; }
+    QWidget* PanelScreen() const { return m_panelScreen; }
+    QLabel* HardcopyImage() const { return m_hardcopyImage; }
+    ProgramRun& Run() { return m_run; }
+    const ColourScheme& Scheme() const { return m_colourScheme; }
+    const std::string& SettingsPath() const { return m_settingsPath; }
+    std::int32_t& HardcopyCounter() { return m_hardcopyCounter; }
+    bool ShownOnce() const { return m_shownOnce; }
+
+public slots:
+    // Closes the window as its close box does. While a dialog or message box runs its own
+    // event loop, that dialog is cancelled first and the close follows once the command
+    // that opened it has finished.
+    void RequestClose();
+
+    void Hardcopy1Click();
+    void MenuAboutClick();
+    void TabControlChange();
+
+protected:
+    void showEvent(QShowEvent* event) override;    // FormShow
+    void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
+
+private:
+    void FormCreate();
+    void FormShow();
+    void RestorePlace(bool readLeft, std::int32_t left, bool readTop, std::int32_t top);
+
+    ProgramRun& m_run;
+
+    bool m_shownOnce = false;
+    ColourScheme m_colourScheme;
+    std::string m_settingsPath;
+    std::int32_t m_hardcopyCounter = 0;
+
+    bool m_shutDown = false;
+    std::array<TPageForm*, kPageCount> m_pages{};
+
+    QWidget* m_panelScreen = nullptr;
+    TTabControl* m_tabControl = nullptr;
+    QLabel* m_hardcopyImage = nullptr;
+    QAction* m_hardcopyItem = nullptr;
+    QAction* m_aboutItem = nullptr;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,276 @@
+#include "shell/qt/page_form.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "common/qt/menu_items.h"
+#include "common/qt/qt_text.h"
+#include "diag/program_run.h"
+#include "shell/colour_scheme.h"
+#include "shell/qt/scheme_colours.h"
+#include "shell/qt/tab_control.h"
+
+namespace quorvel {
+namespace {
+
+void SetButtonChecked(QAbstractButton* button, bool checked) {
+    if (button->isChecked() == checked) {
+        return;
+    }
+    if (checked) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive radio button refuses to be unchecked on its own; the display may ask for
+    // none of a group to be checked.
+    QButtonGroup* group = button->group();
+    const bool groupExclusive = group != nullptr && group->exclusive();
+    const bool autoExclusive = button->autoExclusive();
+    if (groupExclusive) {
+        group->setExclusive(false);
+    }
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(autoExclusive);
+    if (groupExclusive) {
+        group->setExclusive(true);
+    }
+}
+
+}  // namespace
+
+void ShowDisplayText(QWidget* widget, const std::string& text) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QString shown = ToQString(text);
+        label->setTextFormat(Qt::PlainText);
+        if (label->text() != shown) {
+            label->setText(shown);
+        }
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        const QString shown = ToQString(text);
+        if (edit->text() != shown) {
+            edit->setText(shown);
+        }
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->setCurrentIndex(combo->findText(ToQString(text), Qt::MatchExactly));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (button->isCheckable()) {
+            SetButtonChecked(button, text == "YES");
+        } else {
+            button->setText(ToQString(text));
+        }
+    }
+}
+
+TPageForm::TPageForm(TTabControl& tabControl, std::unique_ptr<PageModel> model, ProgramRun& run,
+                     int tabIndex)
+    : QWidget(tabControl.ClientArea()),
+      m_model(std::move(model)),
+      m_run(run),
+      m_ui(this, run),
+      m_tabIndex(tabIndex) {
+    setObjectName(QStringLiteral("Page%1").arg(tabIndex));
+    setWindowTitle(ToQString(m_model->PageCaption()));
+    setGeometry(tabControl.ClientArea()->rect());
+}
+
+TPageForm::~TPageForm() {
+    // The edits outlive this part of the page by a moment; their last focus events must not
+    // reach a half-destroyed page.
+    for (auto it = m_edits.constBegin(); it != m_edits.constEnd(); ++it) {
+        it.key()->removeEventFilter(this);
+    }
+}
+
+void TPageForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TPageForm::FormShow() {
+    if (m_shownOnce) {
+        return;
+    }
+    m_shownOnce = true;
+    ShowValues();
+}
+
+void TPageForm::ShowValues() {
+    if (m_inShowValues) {
+        return;
+    }
+    m_inShowValues = true;
+    // The guard is cleared however the display ends, so that one failure cannot leave the
+    // page deaf to every later command.
+    struct ClearGuard {
+        bool& flag;
+        ~ClearGuard() { flag = false; }
+    } clear{m_inShowValues};
+
+    ApplyColours();
+    for (const DisplayItem& item : m_model->Display()) {
+        if (auto* widget = findChild<QWidget*>(ToQString(item.name))) {
+            ShowDisplayText(widget, item.text);
+        }
+    }
+    ShowPageExtras();
+}
+
+QColor TPageForm::DataColour() const {
+    const std::string_view name = ColourTargetsOfPage(m_tabIndex).referenceLabel;
+    const QWidget* reference = name.empty() ? nullptr : findChild<QWidget*>(ToQString(name));
+    return reference != nullptr ? FontColour(reference) : QColor();
+}
+
+QColor TPageForm::PanelColour() const {
+    const PageColourTargets targets = ColourTargetsOfPage(m_tabIndex);
+    const QWidget* panel = targets.mainPanels.empty()
+                               ? nullptr
+                               : findChild<QWidget*>(ToQString(targets.mainPanels.front()));
+    return panel != nullptr ? FontColour(panel) : QColor();
+}
+
+void TPageForm::ApplyColours() {
+    const QColor data = DataColour();
+    if (!data.isValid()) {
+        return;
+    }
+    for (const DisplayItem& item : m_model->Display()) {
+        auto* label = findChild<QLabel*>(ToQString(item.name));
+        if (label != nullptr && FontColour(label) != data) {
+            SetFontColour(label, data);
+        }
+    }
+}
+
+QMenu* TPageForm::PopupMenuNamed(const QString& name) const {
+    return m_menus.value(name);
+}
+
+bool TPageForm::HandlerAllowed(HandlerGuard guard) const {
+    switch (guard) {
+        case HandlerGuard::None:
+            return true;
+        case HandlerGuard::ReentryOnly:
+            return !m_inShowValues;
+        case HandlerGuard::Full:
+            break;
+    }
+    return !m_inShowValues && m_shownOnce && !m_run.ShuttingDown();
+}
+
+void TPageForm::RunCommand(HandlerGuard guard, const std::function<void(Interaction&)>& action) {
+    if (!HandlerAllowed(guard)) {
+        return;
+    }
+    action(m_ui);
+    ShowValues();
+}
+
+QMenu* TPageForm::AttachPopupMenu(const QString& menuName, std::initializer_list<QWidget*> panels) {
+    QMenu* menu = m_menus.value(menuName);
+    if (menu == nullptr) {
+        menu = new QMenu(this);
+        menu->setObjectName(menuName);
+        m_menus.insert(menuName, menu);
+        for (const PopupMenu& model : m_model->Menus()) {
+            if (ToQString(model.name) != menuName) {
+                continue;
+            }
+            int tag = 0;
+            for (const std::string& caption : model.items) {
+                AddMenuItem(
+                    menu, menu, QString(),
+                    [this, caption](QAction*) {
+                        RunCommand(HandlerGuard::Full, [this, &caption](Interaction& ui) {
+                            m_model->RunMenuCommand(caption, ui);
+                        });
+                    },
+                    tag++, ToQString(caption));
+            }
+        }
+    }
+    for (QWidget* panel : panels) {
+        panel->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(panel, &QWidget::customContextMenuRequested, menu, [this, menu, panel](QPoint at) {
+            if (!m_run.ShuttingDown()) {
+                menu->popup(panel->mapToGlobal(at));
+            }
+        });
+    }
+    return menu;
+}
+
+void TPageForm::ConnectCheckBox(QCheckBox* box, HandlerGuard guard) {
+    connect(box, &QCheckBox::clicked, this, [this, box, guard](bool checked) {
+        RunCommand(guard, [this, box, checked](Interaction& ui) {
+            m_model->CheckBoxClicked(ToStdString(box->objectName()), checked, ui);
+        });
+    });
+}
+
+void TPageForm::ConnectRadioButton(QRadioButton* button, HandlerGuard guard) {
+    connect(button, &QRadioButton::clicked, this, [this, button, guard] {
+        RunCommand(guard, [this, button](Interaction& ui) {
+            m_model->ButtonClicked(ToStdString(button->objectName()), ui);
+        });
+    });
+}
+
+void TPageForm::ConnectButton(QPushButton* button, HandlerGuard guard) {
+    connect(button, &QPushButton::clicked, this, [this, button, guard] {
+        RunCommand(guard, [this, button](Interaction& ui) {
+            m_model->ButtonClicked(ToStdString(button->objectName()), ui);
+        });
+    });
+}
+
+void TPageForm::ConnectComboBox(QComboBox* combo, HandlerGuard guard) {
+    connect(combo, &QComboBox::activated, this, [this, combo, guard](int index) {
+        RunCommand(guard, [this, combo, index](Interaction& ui) {
+            m_model->ListChosen(ToStdString(combo->objectName()), index, ui);
+        });
+    });
+}
+
+void TPageForm::ConnectEditBox(QLineEdit* edit, HandlerGuard onEnter, HandlerGuard onExit) {
+    m_edits.insert(edit, EditGuards{onEnter, onExit});
+    edit->installEventFilter(this);
+    connect(edit, &QObject::destroyed, this, [this, edit] { m_edits.remove(edit); });
+}
+
+bool TPageForm::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    const auto found = edit != nullptr ? m_edits.constFind(edit) : m_edits.constEnd();
+    if (found == m_edits.constEnd()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const EditGuards guards = found.value();
+    auto enter = [this, edit](Interaction& ui) {
+        m_model->EditEntered(ToStdString(edit->objectName()), ToStdString(edit->text()), ui);
+    };
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            RunCommand(guards.onEnter, enter);
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            RunCommand(guards.onExit, enter);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,127 @@
+#pragma once
+// The page contract on the window side: one form per calculator page, a child of the tab
+// control's client area at its full size, holding the page's model.
+//
+// The form shows the model's display list on its widgets by object name (a label shows the
+// text, a check box or radio button is checked for "YES", an edit box shows the text, a combo
+// box selects the item with that text), keeps the shown-once flag and the re-entry guard of
+// ShowValues, and wires its controls and popup menus to the model's commands. A page's own
+// form derives from TPageForm, builds its widgets with their object names in its constructor
+// and connects them with the Connect... helpers; everything else is done here.
+
+#include <QHash>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "common/qt/qt_interaction.h"
+#include "shell/page_model.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace quorvel {
+
+class ProgramRun;
+class TTabControl;
+
+// When a control's handler may run. Full: not while ShowValues runs, not before the page has
+// been shown once, not while the program shuts down. ReentryOnly: only not while ShowValues
+// runs. None: always.
+enum class HandlerGuard { Full, ReentryOnly, None };
+
+class TPageForm : public QWidget {
+    Q_OBJECT
+public:
+    // Makes the page a child of the tab control's client area, sized to it, with both flags
+    // clear and the model's page caption as caption. The page is not shown yet: whoever
+    // creates it makes it visible once the derived form has built its widgets.
+    TPageForm(TTabControl& tabControl, std::unique_ptr<PageModel> model, ProgramRun& run,
+              int tabIndex);
+    ~TPageForm() override;
+
+    PageModel& Model() { return *m_model; }
+    const PageModel& Model() const { return *m_model; }
+    int TabIndex() const { return m_tabIndex; }
+    QString Caption() const { return windowTitle(); }
+    bool ShownOnce() const { return m_shownOnce; }
+    bool InShowValues() const { return m_inShowValues; }
+
+    // On the first showing only: sets the shown-once flag and runs ShowValues.
+    virtual void FormShow();
+    // Unless already running: ApplyColours, the display list onto the widgets, then
+    // ShowPageExtras for what the list does not cover (menu checks, for instance).
+    void ShowValues();
+    // Every result label of the display list takes the font colour of the page's reference
+    // result label; captions take the main panel's font colour from the panel itself.
+    virtual void ApplyColours();
+
+    void LoadSettings(const std::string& path) { m_model->LoadSettings(path); }
+    void SaveSettings(const std::string& path) const { m_model->SaveSettings(path); }
+
+    // The popup menu built by AttachPopupMenu under this name, or nullptr.
+    QMenu* PopupMenuNamed(const QString& name) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Called by ShowValues after the display list has been shown.
+    virtual void ShowPageExtras() {}
+
+    // The font colour of the reference result label, and of the first main panel; invalid
+    // colours when the page has no such widget.
+    QColor DataColour() const;
+    QColor PanelColour() const;
+
+    // Builds the popup menu `menuName` from the model's Menus() once and opens it on a right
+    // click over each panel. Each item runs the model's menu command of its caption
+    // (guarded Full), then ShowValues.
+    QMenu* AttachPopupMenu(const QString& menuName, std::initializer_list<QWidget*> panels);
+    // A click on the box runs CheckBoxClicked(name, checked), then ShowValues.
+    void ConnectCheckBox(QCheckBox* box, HandlerGuard guard = HandlerGuard::Full);
+    // A click on the button (a radio button or a push button) runs ButtonClicked(name), then
+    // ShowValues.
+    void ConnectRadioButton(QRadioButton* button, HandlerGuard guard = HandlerGuard::Full);
+    void ConnectButton(QPushButton* button, HandlerGuard guard = HandlerGuard::Full);
+    // A choice in the list runs ListChosen(name, index), then ShowValues.
+    void ConnectComboBox(QComboBox* combo, HandlerGuard guard = HandlerGuard::Full);
+    // Enter in the box, and the box losing the focus to another control, run
+    // EditEntered(name, text), then ShowValues; the Enter key itself goes no further.
+    void ConnectEditBox(QLineEdit* edit, HandlerGuard onEnter = HandlerGuard::Full,
+                        HandlerGuard onExit = HandlerGuard::Full);
+
+    bool HandlerAllowed(HandlerGuard guard) const;
+    // Runs `action` with the page's interaction when the guard allows, then ShowValues.
+    void RunCommand(HandlerGuard guard, const std::function<void(Interaction&)>& action);
+
+    ProgramRun& Run() { return m_run; }
+    Interaction& Ui() { return m_ui; }
+
+private:
+    struct EditGuards {
+        HandlerGuard onEnter;
+        HandlerGuard onExit;
+    };
+
+    std::unique_ptr<PageModel> m_model;
+    ProgramRun& m_run;
+    QtInteraction m_ui;
+    int m_tabIndex;
+    bool m_shownOnce = false;
+    bool m_inShowValues = false;
+    QHash<QString, QMenu*> m_menus;
+    QHash<QLineEdit*, EditGuards> m_edits;
+};
+
+// Shows one display text on a widget of any of the kinds the display list names.
+void ShowDisplayText(QWidget* widget, const std::string& text);
+
+}  // namespace quorvel

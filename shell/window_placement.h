@@ -1,0 +1,31 @@
+#pragma once
+// Whether a window position restored from the settings file leaves the window where the user
+// can reach it. A saved position may come from a larger or a second monitor, or be edited by
+// hand; a window restored entirely off the screens would run unseen.
+
+#include <cstdint>
+#include <span>
+
+namespace quorvel {
+
+// One screen's usable area, in screen pixels.
+struct ScreenArea {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The height of the strip along a window's top edge (its title bar and menu) that must lie on
+// a screen, and how much of its width, at most, must show.
+inline constexpr int kReachableStripHeight = 30;
+inline constexpr int kReachableStripWidth = 100;
+
+// True when the window with its top-left corner at (left, top) and the given width has a
+// part of its top strip, kReachableStripHeight tall and min(kReachableStripWidth, width)
+// wide, on one of the screens. With no screens known every position counts as reachable.
+// Coordinates of any size are handled without overflow.
+bool PlacementReachable(std::int64_t left, std::int64_t top, int width,
+                        std::span<const ScreenArea> screens);
+
+}  // namespace quorvel
