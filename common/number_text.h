@@ -12,7 +12,9 @@ namespace quorvel {
 // The text of a result label: fixed notation with `decimals` decimals and at most `precision`
 // significant digits, rounded half away from zero on the 18-digit decimal expansion of
 // `value`, cut to `precision` characters; scientific form ("1E28") when the integer part needs
-// more digits than the precision. "INF", "-INF", "NAN" for non-finite values. Never fails.
+// more digits than the precision. Where the cut would drop integer digits or the exponent, the
+// scientific form keeps fewer digits instead ("1.2346E8" for 123456789 in 8 characters).
+// "INF", "-INF", "NAN" for non-finite values. The separator is always a point. Never fails.
 std::string FormatNumber(int precision, int decimals, double value);
 
 // The C fixed conversion of value with `decimals` decimals, every space removed;
@@ -22,6 +24,8 @@ std::string FixedText(double value, int width, int decimals);
 // strtod / strtol / strtoul with a point as decimal separator. The converted value (of the
 // longest leading number, 0 when none) is always stored; true only when the whole text was
 // read. Leading white space is accepted, trailing characters are not. "" gives 0 and true.
+// A real too large for a double gives 0 and false; integers saturate at the 32-bit limits
+// (ParseUnsigned: 4294967295, and a leading "-" negates modulo 2^32).
 bool ParseReal(std::string_view text, double& value);
 bool ParseInt(std::string_view text, std::int32_t& value);
 bool ParseUnsigned(std::string_view text, std::uint32_t& value, int radix);
@@ -50,13 +54,15 @@ std::string TextAfter(std::string_view text, std::string_view separator);
 double ReduceToOneTurn(double degrees);
 // Splits an angle in radians into whole degrees (carrying the sign), minutes and seconds.
 void SplitDms(double radians, int& degrees, int& minutes, double& seconds);
-// "DDD MM SS.sss" with an optional leading "-" for an angle in degrees.
+// "DDD MM SS.sss" with an optional leading "-" for an angle in degrees; an angle between -1 and
+// 0 degrees is written "-000 MM SS.sss" although its whole degrees d are 0.
 std::string DmsText(double degrees, int& d, int& m, double& s);
 std::string DmsText(double degrees);
 // The same text with the parts formatted by FixedText (C rounding of the seconds).
 std::string LatLongText(double degrees);
 // Reads "D M S.s" (degrees clamped to +-70 for a latitude, +-179 otherwise; minutes to 0..59;
-// seconds to 0..59.99999999) into degrees. False, value unchanged, when the text is malformed.
+// seconds to 0..59.99999999) into degrees; degrees written "-0" give a negative angle.
+// False, value unchanged, when the text is malformed (NaN seconds included).
 bool ParseDms(std::string_view text, bool latitude, double& degrees);
 
 }  // namespace quorvel

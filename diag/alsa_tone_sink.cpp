@@ -13,7 +13,7 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
-#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <deque>
@@ -99,6 +99,7 @@ public:
 private:
     struct Device {
         snd_pcm_t* pcm = nullptr;
+        snd_pcm_uframes_t buffer = 0;
         snd_pcm_uframes_t period = 0;
     };
 
@@ -109,11 +110,10 @@ private:
         if (error < 0) {
             return {};
         }
-        snd_pcm_uframes_t buffer = 0;
         error = snd_pcm_set_params(device.pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1,
                                    kSampleRate, 1, kLatencyMicroseconds);
         if (error >= 0) {
-            error = snd_pcm_get_params(device.pcm, &buffer, &device.period);
+            error = snd_pcm_get_params(device.pcm, &device.buffer, &device.period);
         }
         if (error >= 0) {
             // Start playing as soon as one period is in the buffer rather than when it is
@@ -180,18 +180,29 @@ private:
         DiscardUntilStop();
     }
 
-    // Plays the queued changes as one time line: each change lasts, in frames, exactly until
-    // the next one; the latest lasts until another arrives, so a tone never ends late by more
-    // than the buffer. A run of silence after a tone stops the device until the next change.
+    // Plays the queued changes as one time line: each change starts at the frame its time
+    // gives, counted from the first change of the burst, and lasts until the next one; the
+    // latest lasts until another arrives, so a tone never ends late by more than the buffer.
+    // Writing keeps at most a buffer ahead of the wall clock, also on a device that takes
+    // samples faster than it plays them. A run of silence after a tone stops the device until
+    // the next change.
     void PlayChanges(const Device& device) {
+        using Clock = std::chrono::steady_clock;
         SquareWave wave(kSampleRate);
         std::vector<std::int16_t> block(device.period);
+        const double leadSeconds = static_cast<double>(device.buffer) / kSampleRate;
         const auto tailFrames = static_cast<std::int64_t>(kSilentTailSeconds * kSampleRate);
         bool running = false;
         ToneChange current;
-        std::int64_t currentFrames = 0;
+        double burstStart = 0.0;
+        Clock::time_point wallStart;
+        std::int64_t written = 0;
         std::int64_t silentFrames = 0;
 
+        const auto secondsAhead = [&] {
+            const std::chrono::duration<double> played = Clock::now() - wallStart;
+            return static_cast<double>(written) / kSampleRate - played.count();
+        };
         const auto render = [&](std::int64_t frames) {
             while (frames > 0) {
                 const auto count = static_cast<std::size_t>(
@@ -202,19 +213,23 @@ private:
                     return false;
                 }
                 frames -= static_cast<std::int64_t>(count);
-                currentFrames += static_cast<std::int64_t>(count);
+                written += static_cast<std::int64_t>(count);
                 silentFrames =
                     current.sounding ? 0 : silentFrames + static_cast<std::int64_t>(count);
             }
             return true;
         };
+        const auto woken = [&] { return m_stop || !m_changes.empty(); };
 
         while (true) {
             std::optional<ToneChange> next;
             {
                 std::unique_lock lock(m_mutex);
                 if (!running) {
-                    m_wake.wait(lock, [&] { return m_stop || !m_changes.empty(); });
+                    m_wake.wait(lock, woken);
+                } else if (!woken() && secondsAhead() > leadSeconds) {
+                    m_wake.wait_for(
+                        lock, std::chrono::duration<double>(secondsAhead() - leadSeconds), woken);
                 }
                 if (m_stop) {
                     return;
@@ -229,27 +244,26 @@ private:
                     return;
                 }
                 current = *next;
-                currentFrames = 0;
+                burstStart = current.time;
+                wallStart = Clock::now();
+                written = 0;
                 silentFrames = 0;
                 running = true;
-                continue;
-            }
-            if (next) {
-                const auto length = static_cast<std::int64_t>(
-                    std::llround((next->time - current.time) * kSampleRate));
-                if (!render(length - currentFrames)) {
+            } else if (next) {
+                const auto nextStart = static_cast<std::int64_t>(
+                    std::llround((next->time - burstStart) * kSampleRate));
+                if (!render(nextStart - written)) {
                     return;
                 }
                 current = *next;
-                currentFrames = 0;
-                continue;
-            }
-            if (!render(static_cast<std::int64_t>(block.size()))) {
-                return;
-            }
-            if (!current.sounding && silentFrames >= tailFrames) {
-                snd_pcm_drop(device.pcm);
-                running = false;
+            } else if (secondsAhead() <= leadSeconds) {
+                if (!render(static_cast<std::int64_t>(block.size()))) {
+                    return;
+                }
+                if (!current.sounding && silentFrames >= tailFrames) {
+                    snd_pcm_drop(device.pcm);
+                    running = false;
+                }
             }
         }
     }

@@ -3,7 +3,7 @@
 #include <sys/utsname.h>
 
 #include <charconv>
-#include <cstring>
+#include <string>
 
 #include "diag/detached_process.h"
 #include "diag/port_io.h"
@@ -101,9 +101,10 @@ PlatformVersion CurrentPlatform() {
 
 std::unique_ptr<LoadDriver> CreateInstaller(std::ostream& platformOut) {
     const PlatformVersion platform = CurrentPlatform();
+    // Numbers through to_string: the stream's locale might group digits.
     platformOut << "The platform is " << platform.name << '\n'
-                << "The major version is " << platform.major << '\n'
-                << "The minor version is " << platform.minor << '\n';
+                << "The major version is " << std::to_string(platform.major) << '\n'
+                << "The minor version is " << std::to_string(platform.minor) << '\n';
     platformOut.flush();
     // Port access here needs no kernel driver of the program's own: the x86 ports are reached
     // with ioperm and the speaker model needs only a sound device, so there is nothing to

@@ -22,7 +22,9 @@ if(QUORVEL_GUI)
     file(GLOB_RECURSE QUORVEL_QT_TEST_SUPPORT CONFIGURE_DEPENDS
         ${CMAKE_SOURCE_DIR}/tests/qt_support/*.cpp)
     if(QUORVEL_QT_TEST_SUPPORT)
-        add_library(quorvel_qt_test_support STATIC ${QUORVEL_QT_TEST_SUPPORT})
+        # The Qt tests share the toolkit-free fake clock with the library tests.
+        add_library(quorvel_qt_test_support STATIC ${QUORVEL_QT_TEST_SUPPORT}
+            ${CMAKE_SOURCE_DIR}/tests/support/fake_clock.cpp)
         set_target_properties(quorvel_qt_test_support PROPERTIES AUTOMOC ON)
         target_link_libraries(quorvel_qt_test_support PUBLIC quorvel_gui Qt6::Test)
         target_include_directories(quorvel_qt_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)

@@ -88,7 +88,9 @@ TPageForm::~TPageForm() {
     // reach a half-destroyed page.
     for (auto it = m_edits.constBegin(); it != m_edits.constEnd(); ++it) {
         it.key()->removeEventFilter(this);
+        disconnect(it.key(), nullptr, this, nullptr);
     }
+    m_edits.clear();
 }
 
 void TPageForm::showEvent(QShowEvent* event) {

@@ -136,7 +136,8 @@ TEST_P(CueSoundTest, RenderedCueHasItsPitchesAndLength) {
     EXPECT_TRUE(changes.front().sounding);
     EXPECT_FALSE(changes.back().sounding);
 
-    const std::string path = ::testing::TempDir() + "quorvel_cue_" + GetParam().name + ".wav";
+    // Left in the build directory, to listen to: play build/cue_warning.wav
+    const std::string path = std::string(QUORVEL_BINARY_DIR) + "/cue_" + GetParam().name + ".wav";
     ASSERT_TRUE(
         testing::WriteWavFile(path, RenderTones(changes, changes.back().time, kRate), kRate));
     std::vector<std::int16_t> samples;
