@@ -62,8 +62,8 @@ public:
     SpawnSetup& operator=(const SpawnSetup&) = delete;
 
     // A fresh signal state (the GUI may block or catch signals the child knows nothing of),
-    // /dev/null as input, the program's own descriptors closed; SCHED_IDLE when asked for.
-    bool Prepare(bool idleScheduler) {
+    // /dev/null as input, the program's own descriptors closed.
+    bool Prepare() {
         if (!m_ready) {
             return false;
         }
@@ -71,19 +71,10 @@ public:
         sigset_t all;
         sigemptyset(&none);
         sigfillset(&all);
-        short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
-        if (idleScheduler) {
-            sched_param parameter{};
-            parameter.sched_priority = 0;
-            if (posix_spawnattr_setschedpolicy(&m_attributes, SCHED_IDLE) != 0 ||
-                posix_spawnattr_setschedparam(&m_attributes, &parameter) != 0) {
-                return false;
-            }
-            flags |= POSIX_SPAWN_SETSCHEDULER;
-        }
         return posix_spawnattr_setsigmask(&m_attributes, &none) == 0 &&
                posix_spawnattr_setsigdefault(&m_attributes, &all) == 0 &&
-               posix_spawnattr_setflags(&m_attributes, flags) == 0 &&
+               posix_spawnattr_setflags(&m_attributes,
+                                        POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0 &&
                posix_spawn_file_actions_addopen(&m_actions, STDIN_FILENO, "/dev/null", O_RDONLY,
                                                 0) == 0 &&
                posix_spawn_file_actions_addclosefrom_np(&m_actions, STDERR_FILENO + 1) == 0;
@@ -99,9 +90,9 @@ private:
 };
 
 // Starts the program; the process id, or -1.
-pid_t Spawn(const std::string& program, char* const argv[], bool idleScheduler) {
+pid_t Spawn(const std::string& program, char* const argv[]) {
     SpawnSetup setup;
-    if (!setup.Prepare(idleScheduler)) {
+    if (!setup.Prepare()) {
         return -1;
     }
     pid_t pid = -1;
@@ -110,6 +101,19 @@ pid_t Spawn(const std::string& program, char* const argv[], bool idleScheduler) 
         return -1;
     }
     return pid;
+}
+
+// Moves a just-started child to the idle class: SCHED_IDLE, or nice 19 where that policy is
+// refused (a container's rules, an old kernel). The spawn attributes cannot carry SCHED_IDLE
+// (glibc accepts only SCHED_OTHER, SCHED_FIFO and SCHED_RR there), so the policy is set on
+// the child right after it started, while it is still loading its program and has no threads
+// of its own that would keep the old one.
+void LowerToIdle(pid_t pid) {
+    sched_param parameter{};
+    parameter.sched_priority = 0;
+    if (::sched_setscheduler(pid, SCHED_IDLE, &parameter) != 0) {
+        ::setpriority(PRIO_PROCESS, static_cast<id_t>(pid), kIdleNice);
+    }
 }
 
 // Waits up to `grace` for the process to end (it is not reaped here); true when it has.
@@ -157,18 +161,12 @@ bool StartChildProcess(std::string_view programFile, std::string_view commandLin
     std::string argument(commandLine);
     char* argv[] = {program.data(), argument.empty() ? nullptr : argument.data(), nullptr};
 
-    pid_t pid = Spawn(program, argv, idlePriority);
-    if (pid < 0 && idlePriority) {
-        // SCHED_IDLE may be refused (a container's policy, an old kernel); the lowest nice
-        // value is the next best thing. Nothing is lost when the program itself is missing:
-        // the second start fails the same way.
-        pid = Spawn(program, argv, false);
-        if (pid > 0) {
-            ::setpriority(PRIO_PROCESS, static_cast<id_t>(pid), kIdleNice);
-        }
-    }
+    const pid_t pid = Spawn(program, argv);
     if (pid <= 0) {
         return false;
+    }
+    if (idlePriority) {
+        LowerToIdle(pid);
     }
     handle.m_pid = pid;
     handle.m_pidfd = OpenProcessDescriptor(pid);
