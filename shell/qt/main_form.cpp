@@ -1,6 +1,5 @@
 #include "shell/qt/main_form.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -11,10 +10,12 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QThread>
+#include <QWindow>
 
 #include <exception>
 #include <vector>
 
+#include "common/qt/qt_text.h"
 #include "diag/program_run.h"
 #include "shell/colour_scheme.h"
 #include "shell/file_access.h"
@@ -52,16 +53,6 @@ std::vector<ScreenArea> ScreenAreas() {
     return areas;
 }
 
-// The tab captions in tab order.
-QString TabCaption(int tabIndex) {
-    const std::string_view tab = PageIdentityAt(tabIndex).tab;
-    return QString::fromLatin1(tab.data(), static_cast<qsizetype>(tab.size()));
-}
-
-QString ToQt(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
@@ -71,8 +62,7 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
     setFont(QFont(QStringLiteral("Arial"), 8));
     // A fixed window: no maximise button, and the size of its contents.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto* menu = new QMenuBar(this);
     menu->setObjectName(QStringLiteral("MainMenu1"));
@@ -105,7 +95,7 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
     m_tabControl = new TTabControl(panel);
     m_tabControl->setGeometry(panel->rect());
     for (int tab = 0; tab < kPageCount; ++tab) {
-        m_tabControl->AddTab(TabCaption(tab));
+        m_tabControl->AddTab(ToQString(PageIdentityAt(tab).tab));
     }
     m_tabControl->raise();
     connect(m_tabControl, &TTabControl::Changed, this, &TQuorvelMainForm::TabControlChange);
@@ -138,12 +128,21 @@ void TQuorvelMainForm::FormShow() {
     if (m_shownOnce) {
         return;
     }
-    StartProgram();
+    // Set first, so that a start that failed halfway is not run a second time over the
+    // pages it has already made.
     m_shownOnce = true;
+    StartProgram();
 }
 
 void TQuorvelMainForm::StartProgram() {
-    m_run.StartRecord(kProgramVersion, kProgramWord, kLogDirectory, kProgramWord);
+    m_programDirectory = CurrentDirectory();
+    // The start record follows the first frame (see WriteStartRecord); a window that never
+    // gets one (closed at once, or without a screen) writes it when it shuts down.
+    if (QWindow* window = windowHandle(); window != nullptr && !window->isExposed()) {
+        window->installEventFilter(this);
+    } else {
+        QMetaObject::invokeMethod(this, &TQuorvelMainForm::WriteStartRecord, Qt::QueuedConnection);
+    }
 
     g_terminationWindow = this;
     g_previousTerminate = std::set_terminate(&TQuorvelMainForm::OnAbnormalTermination);
@@ -157,18 +156,39 @@ void TQuorvelMainForm::StartProgram() {
 
     ApplyColourScheme();
 
-    m_settingsPath = m_run.ProgramDirectory() + "\\" + std::string(kSettingsFileName);
+    m_settingsPath = m_programDirectory + "\\" + std::string(kSettingsFileName);
     // Without a settings file nothing selects a page; the page of the selected tab is shown
     // all the same, rather than the pages created visible lying one over the other.
     if (!LoadSettings(m_settingsPath)) {
         ShowSelectedPage();
     }
 
-    setWindowTitle(ToQt(kProgramWord) + ToQt(kCaptionInfix) + ToQt(kProgramVersion));
+    setWindowTitle(ToQString(kProgramWord) + ToQString(kCaptionInfix) + ToQString(kProgramVersion));
+}
+
+void TQuorvelMainForm::WriteStartRecord() {
+    if (m_startRecordWritten) {
+        return;
+    }
+    m_startRecordWritten = true;
+    // The record takes the working directory as the program directory: the one the program
+    // started in.
+    EnterDirectory(m_programDirectory);
+    m_run.StartRecord(kProgramVersion, kProgramWord, kLogDirectory, kProgramWord);
+}
+
+bool TQuorvelMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        // Queued, so that the frame is painted and on screen before the record is written.
+        QMetaObject::invokeMethod(this, &TQuorvelMainForm::WriteStartRecord, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TQuorvelMainForm::LoadSettings(const std::string& path) {
-    EnterDirectory(m_run.ProgramDirectory());
+    EnterDirectory(m_programDirectory);
     if (!FileReadable(path)) {
         return false;
     }
@@ -208,7 +228,7 @@ void TQuorvelMainForm::RestorePlace(bool readLeft, std::int32_t left, bool readT
 }
 
 void TQuorvelMainForm::SaveSettings(const std::string& path) {
-    EnterDirectory(m_run.ProgramDirectory());
+    EnterDirectory(m_programDirectory);
     BackupAndRemoveSettings(path);
     for (TPageForm* page : m_pages) {
         if (page != nullptr) {
@@ -242,6 +262,7 @@ void TQuorvelMainForm::ShutDown() {
         return;
     }
     m_shutDown = true;
+    WriteStartRecord();
     m_run.SetShuttingDown(true);
     m_run.Clock().SleepMs(50);
     SaveSettings(m_settingsPath);
@@ -289,6 +310,7 @@ void TQuorvelMainForm::OnAbnormalTermination() {
         terminating = true;
         TQuorvelMainForm& window = *g_terminationWindow;
         try {
+            window.WriteStartRecord();
             window.m_run.SoundError();
             window.m_run.LogLine(kAbnormalTerminationText, kAbnormalTerminationCode);
             window.ShutDown();
@@ -307,8 +329,7 @@ TPageForm* TQuorvelMainForm::Page(int tabIndex) const {
 }
 
 void TQuorvelMainForm::ApplyColourScheme() {
-    LoadColourScheme(m_run.ProgramDirectory() + "\\" + std::string(kOptionsFileName),
-                     m_colourScheme);
+    LoadColourScheme(m_programDirectory + "\\" + std::string(kOptionsFileName), m_colourScheme);
     // "DeviceGuiLabelColor" is both the background of the window and its pages and the font
     // colour of the pages' main panels.
     const QColor label = ToQColor(m_colourScheme.deviceGuiLabelColor);
@@ -328,21 +349,21 @@ void TQuorvelMainForm::ApplyColourScheme() {
         }
         const PageColourTargets targets = ColourTargetsOfPage(tab);
         for (std::string_view name : targets.mainPanels) {
-            if (auto* widget = page->findChild<QWidget*>(ToQt(name))) {
+            if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
                 SetBackgroundColour(widget, panel);
             }
         }
         for (std::string_view name : targets.mainPanels) {
-            if (auto* widget = page->findChild<QWidget*>(ToQt(name))) {
+            if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
                 SetFontColour(widget, label);
             }
         }
         for (std::string_view name : targets.headingLabels) {
-            if (auto* widget = page->findChild<QWidget*>(ToQt(name))) {
+            if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
                 SetFontColour(widget, label);
             }
         }
-        if (auto* reference = page->findChild<QWidget*>(ToQt(targets.referenceLabel));
+        if (auto* reference = page->findChild<QWidget*>(ToQString(targets.referenceLabel));
             reference != nullptr && !targets.referenceLabel.empty()) {
             SetFontColour(reference, data);
         }

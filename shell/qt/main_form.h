@@ -34,8 +34,16 @@ public:
     explicit TQuorvelMainForm(ProgramRun& run, QWidget* parent = nullptr);
     ~TQuorvelMainForm() override;
 
-    // The start-up sequence, run by the first showing.
+    // The start-up sequence, run by the first showing. The start record (error log, driver
+    // check, speaker, which may open the sound device) is written as soon as the window's
+    // first frame is on screen, so that the window does not wait for it; the program
+    // directory it records is taken here, before anything else.
     void StartProgram();
+    // Writes the start record now if it has not been written yet.
+    void WriteStartRecord();
+    bool StartRecordWritten() const { return m_startRecordWritten; }
+    // The working directory when the program started, which every file is found relative to.
+    const std::string& ProgramDirectory() const { return m_programDirectory; }
     // Reads the pages' sections and the window's place and tab; false (and nothing read) when
     // the settings file cannot be read.
     bool LoadSettings(const std::string& path);
@@ -74,6 +82,7 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;    // FormShow
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -87,6 +96,8 @@ private:
     std::string m_settingsPath;
     std::int32_t m_hardcopyCounter = 0;
 
+    std::string m_programDirectory;
+    bool m_startRecordWritten = false;
     bool m_shutDown = false;
     std::array<TPageForm*, kPageCount> m_pages{};
 

@@ -1,6 +1,7 @@
 #include "shell/qt/tab_control.h"
 
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -73,6 +74,26 @@ bool TTabControl::SetTabIndex(int index) {
     const QSignalBlocker quiet(m_tabs);
     m_tabs->setCurrentIndex(index);
     return true;
+}
+
+void TTabControl::keyPressEvent(QKeyEvent* event) {
+    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
+    int step = 0;
+    if (control && event->key() == Qt::Key_Tab) {
+        step = (event->modifiers() & Qt::ShiftModifier) != 0 ? -1 : 1;
+    } else if (control && event->key() == Qt::Key_Backtab) {
+        step = -1;
+    } else if (control && event->key() == Qt::Key_PageDown) {
+        step = 1;
+    } else if (control && event->key() == Qt::Key_PageUp) {
+        step = -1;
+    }
+    if (step == 0 || m_tabs->count() < 2) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The tab bar reports the change as a user's choice.
+    m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + m_tabs->count()) % m_tabs->count());
 }
 
 void TTabControl::resizeEvent(QResizeEvent*) {

@@ -33,6 +33,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Ctrl+Tab and Ctrl+Page Down move to the next tab, with Shift or Page Up to the previous
+    // one, wherever the focus is on the pages.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void LayOut();

@@ -101,6 +101,21 @@ private slots:
         QVERIFY(log.trimmed().endsWith("------------------PROGRAM END--------------------"));
     }
 
+    void startRecordFollowsTheFirstFrame() {
+        ScratchWorkingDirectory dir;
+        ProgramSession session;
+        session.Start();
+        // Everything the window shows is in place before the record is written.
+        QVERIFY(!session.window->StartRecordWritten());
+        QCOMPARE(session.window->windowTitle(), QStringLiteral("QuorvelII  Ver 2.05"));
+        QVERIFY(!QFile::exists(dir.File(QStringLiteral("QuorvelII.Log"))));
+        QVERIFY(QTest::qWaitForWindowExposed(session.window.get()));
+        QTRY_VERIFY(session.window->StartRecordWritten());
+        QVERIFY(ReadFileBytes(dir.File(QStringLiteral("QuorvelII.Log"))).contains("PROGRAM START"));
+        QCOMPARE(QString::fromStdString(session.quiet.Run().ProgramDirectory()), dir.Path());
+        session.Close();
+    }
+
     void windowLayoutIsFixedAndEveryPageFitsIt() {
         ScratchWorkingDirectory dir;
         ProgramSession session;
@@ -112,9 +127,13 @@ private slots:
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(window.font().family(), QStringLiteral("Arial"));
         QCOMPARE(window.font().pointSize(), 8);
-        QVERIFY(window.findChild<QLabel*>(QStringLiteral("HardcopyImage")) != nullptr);
-        QVERIFY(!window.findChild<QLabel*>(QStringLiteral("HardcopyImage"))->isVisible() ||
-                window.TabControl()->geometry().contains(window.HardcopyImage()->geometry()));
+        // The hardcopy's scratch picture lies under the tab control, never seen.
+        auto* image = window.findChild<QLabel*>(QStringLiteral("HardcopyImage"));
+        QVERIFY(image != nullptr);
+        QCOMPARE(image->parentWidget(), window.PanelScreen());
+        QVERIFY(window.TabControl()->geometry().contains(image->geometry()));
+        QVERIFY(window.PanelScreen()->children().indexOf(image) <
+                window.PanelScreen()->children().indexOf(window.TabControl()));
 
         QMenuBar* menu = window.findChild<QMenuBar*>(QStringLiteral("MainMenu1"));
         QVERIFY(menu != nullptr);
@@ -185,7 +204,7 @@ private slots:
         ScratchWorkingDirectory start;
         ProgramSession session;
         session.Start();
-        QCOMPARE(QString::fromStdString(session.quiet.Run().ProgramDirectory()), start.Path());
+        QCOMPARE(QString::fromStdString(session.window->ProgramDirectory()), start.Path());
         QCOMPARE(QString::fromStdString(session.window->SettingsPath()),
                  start.Path() + "\\QuorvelII.Cfg");
         QVERIFY(!QFile::exists(QString(QUORVEL_BINARY_DIR) + "/QuorvelII.Cfg") ||
@@ -194,8 +213,10 @@ private slots:
             ScratchWorkingDirectory elsewhere;  // the working directory moves away meanwhile
             session.Close();
             QVERIFY(!QFile::exists(elsewhere.File(kSettings)));
+            QVERIFY(!QFile::exists(elsewhere.File(QStringLiteral("QuorvelII.Log"))));
         }
         QVERIFY(QFile::exists(start.File(kSettings)));
+        QCOMPARE(QString::fromStdString(session.quiet.Run().ProgramDirectory()), start.Path());
     }
 
     void tabChangeShowsExactlyOnePage() {
@@ -208,6 +229,20 @@ private slots:
             QCOMPARE(VisiblePages(*session.window), QList<int>{tab});
             QVERIFY(session.window->Page(tab)->ShownOnce());
         }
+        session.Close();
+    }
+
+    void keyboardMovesBetweenTabs() {
+        ScratchWorkingDirectory dir;
+        ProgramSession session;
+        session.Start();
+        QTest::keyClick(session.window->Page(0), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(session.window->TabControl()->TabIndex(), 1);
+        QCOMPARE(VisiblePages(*session.window), QList<int>{1});
+        QTest::keyClick(session.window->Page(1), Qt::Key_PageUp, Qt::ControlModifier);
+        QTest::keyClick(session.window->Page(0), Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(session.window->TabControl()->TabIndex(), 6);
+        QCOMPARE(VisiblePages(*session.window), QList<int>{6});
         session.Close();
     }
 
