@@ -3,6 +3,8 @@
 #include <array>
 #include <cctype>
 
+#include "pages/rf/rf_page.h"
+
 namespace quorvel {
 namespace {
 
@@ -63,6 +65,8 @@ std::optional<int> FindPage(std::string_view sectionOrTab) {
 
 std::unique_ptr<PageModel> MakePageModel(int tabIndex, ClockSource& /*clock*/) {
     switch (tabIndex) {
+        case 0:
+            return std::make_unique<RfPageModel>();
         default:
             return std::make_unique<EmptyPageModel>(PageIdentityAt(tabIndex));
     }

@@ -28,6 +28,6 @@ const PageIdentity& PageIdentityAt(int tabIndex);
 std::optional<int> FindPage(std::string_view sectionOrTab);
 // A new page model for the tab index 0..6, with its creation defaults. Pages that read the
 // clock (the Date/Time page) read it from `clock`.
-std::unique_ptr<PageModel> MakePageModel(int tabIndex, ClockSource& clock);
+std::unique_ptr<PageModel> MakePageModel(int tabIndex, ClockSource& clock = SystemClock());
 
 }  // namespace quorvel

@@ -1,0 +1,94 @@
+#pragma once
+// The RF page without its window: the link-budget inputs and what they give, kept in section
+// "RF" of the settings file, edited through the bounded prompts and the two solving dialogs.
+// Only inputs are stored; every derived value is recomputed when its input changes and when
+// the settings are read.
+
+#include <cstdint>
+
+#include "shell/page_model.h"
+
+namespace quorvel {
+
+// The page's value block (units as in rf_formulas.h).
+struct RfValues {
+    double dbPower = 0;  // derived from the ratio
+    double dbVoltage = 0;
+    double ratio = 0;             // input
+    double waveLengthMm = 0;      // derived from the frequency
+    double waveLengthInches = 0;  // derived; kept as it was for a frequency <= 0
+    double freqGhz = 0;           // input
+    double dishDiameterFt = 0;    // input
+    double dishFreqMhz = 0;       // input
+    double dishGainDbi = 0;       // derived
+    double dishHpbwDeg = 0;       // derived
+    double antAltFt = 0;          // input
+    double rfHorizonNmi = 0;      // derived
+    double watts = 0;             // input
+    double dbm = 0;               // derived from the watts
+    double dbw = 0;
+    double vswr = 0;             // input, through the VSWR dialog
+    double returnLoss = 0;       // derived from the VSWR
+    double refCoef = 0;          // input, stored apart; set by the VSWR dialog
+    double mismatchLoss = 0;     // derived from the VSWR
+    double resonantFreqGhz = 0;  // derived from L and C
+    double inductanceNh = 0;     // input, through the resonance dialog
+    double capacitancePf = 0;    // input, through the resonance dialog
+    std::int32_t bitRate = 0;    // input (bit/s)
+    double ifFilterKhz = 0;      // derived from bit rate and code, stored
+    double videoFilterKhz = 0;   // derived from bit rate and code, stored
+    bool nonNrzlCode = false;    // input
+};
+
+class RfPageModel final : public PageModel {
+public:
+    // Every input 0 (false), every derived value computed from those zeros, so that a page
+    // that never read a settings file shows what its inputs give (a ratio of 0 is "1E28" dB).
+    RfPageModel();
+
+    std::string_view SectionName() const override { return "RF"; }
+    std::string_view TabCaption() const override { return "RF"; }
+    std::string_view PageCaption() const override { return "RF Functions"; }
+    std::span<const SettingKey> SettingKeys() const override;
+
+    // The 25 result labels in the order the page writes them, then CheckBoxNonNrzlCode.
+    DisplayList Display() const override;
+    // PopupMenu1 (the seven calculator panels) and PopupMenuFilters (the bit-rate panel).
+    std::vector<PopupMenu> Menus() const override;
+
+    bool RunMenuCommand(std::string_view caption, Interaction& ui) override;
+    bool CheckBoxClicked(std::string_view control, bool checked, Interaction& ui) override;
+
+    const RfValues& Values() const { return m_values; }
+
+protected:
+    void ReadSettings(const IniStore& store) override;
+    void WriteSettings(IniStore& store) const override;
+
+private:
+    void DeriveDecibels();
+    void DeriveWavelength();
+    void DeriveDish();
+    void DeriveHorizon();
+    void DerivePowerFromWatts();
+    void DeriveVswrLosses();
+    void DeriveResonance();
+    void DeriveFilters();
+
+    void RatioToDbCommand(Interaction& ui);
+    void DbToPowerRatioCommand(Interaction& ui);
+    void DbToVoltageRatioCommand(Interaction& ui);
+    void WaveLengthCommand(Interaction& ui);
+    void DishGainCommand(Interaction& ui);
+    void RfHorizonCommand(Interaction& ui);
+    void DbmToWattsCommand(Interaction& ui);
+    void DbwToWattsCommand(Interaction& ui);
+    void WattsCommand(Interaction& ui);
+    void VswrCommand(Interaction& ui);
+    void ResonanceCommand(Interaction& ui);
+    void BitRateCommand(Interaction& ui);
+
+    RfValues m_values;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "pages/rf/res_freq_dialog.h"
+#include "pages/rf/rf_formulas.h"
+#include "pages/rf/vswr_dialog.h"
+#include "support/scripted_interaction.h"
+
+namespace quorvel {
+namespace {
+
+using testing::RecordingCues;
+using testing::ScriptedInteraction;
+using testing::TypeIntoBox;
+
+struct VswrGroup {
+    double vswr = 0;
+    double returnLoss = 0;
+    double refCoef = 0;
+    double mismatchLoss = 0;
+};
+
+// The group of a page on which VSWR 2 was entered.
+VswrGroup MatchedToTwo() {
+    return {2, VswrToReturnLoss(2), VswrToRefCoef(2), VswrToMismatchLoss(2)};
+}
+
+// Runs the VSWR dialog on `group` with `steps`, then OK; returns the cues heard.
+template <typename Steps>
+std::vector<std::string> RunVswr(VswrGroup& group, Steps steps, bool ok = true) {
+    ScriptedInteraction ui;
+    ui.OnDialog([&](DialogModel& dialog) {
+        steps(dialog);
+        if (ok) {
+            dialog.Ok();
+        }
+        return ok;
+    });
+    TVswrPromptDlg dialog(ui.cues());
+    EXPECT_EQ(dialog.Run(ui, group.vswr, group.returnLoss, group.refCoef, group.mismatchLoss), ok);
+    return ui.recorded.heard;
+}
+
+TEST(VswrDialog, NamesItsBoxesAndPromisesToSolve) {
+    RecordingCues cues;
+    TVswrPromptDlg dialog(cues);
+    EXPECT_EQ(dialog.Name(), "TVswrPromptDlg");
+    EXPECT_EQ(dialog.Caption(), "Enter 1 to solve others for VSWR");
+    const std::vector<DialogBox> boxes = dialog.Boxes();
+    ASSERT_EQ(boxes.size(), 4U);
+    EXPECT_EQ(boxes[0].name, "EditVswr");
+    EXPECT_EQ(boxes[0].caption, "VSWR");
+    EXPECT_EQ(boxes[1].name, "EditRetLoss");
+    EXPECT_EQ(boxes[1].caption, "Return Loss");
+    EXPECT_EQ(boxes[2].name, "EditRefCoef");
+    EXPECT_EQ(boxes[2].caption, "Reflector Coef");
+    EXPECT_EQ(boxes[3].name, "EditMismatchLoss");
+    EXPECT_EQ(boxes[3].caption, "Mismatch Loss");
+}
+
+TEST(VswrDialog, RefusesLettersAtTheKey) {
+    RecordingCues cues;
+    TVswrPromptDlg dialog(cues);
+    EXPECT_FALSE(dialog.KeyPress("EditVswr", 'e'));
+    EXPECT_TRUE(dialog.KeyPress("EditVswr", '-'));
+    EXPECT_EQ(cues.Count("error"), 1);
+}
+
+TEST(VswrDialog, ShowsTheCallersValues) {
+    VswrGroup group = MatchedToTwo();
+    RunVswr(group, [](DialogModel& dialog) {
+        EXPECT_EQ(dialog.BoxText("EditVswr"), "2.00");
+        EXPECT_EQ(dialog.BoxText("EditRetLoss"), "9.54");
+        EXPECT_EQ(dialog.BoxText("EditRefCoef"), "0.33");
+        EXPECT_EQ(dialog.BoxText("EditMismatchLoss"), "0.51");
+    });
+}
+
+TEST(VswrDialog, OutOfRangeVswrIsRefusedAndKept) {
+    VswrGroup group = MatchedToTwo();
+    const auto heard = RunVswr(group, [](DialogModel& dialog) {
+        TypeIntoBox(dialog, "EditVswr", "12");
+        EXPECT_EQ(dialog.BoxText("EditVswr"), "2.00");
+    });
+    EXPECT_EQ(heard, std::vector<std::string>{"error"});
+    EXPECT_EQ(group.vswr, 2);
+}
+
+TEST(VswrDialog, ReflectionCoefficientOfZeroIsRefusedAndAHalfSolves) {
+    VswrGroup group = MatchedToTwo();
+    const auto heard = RunVswr(group, [](DialogModel& dialog) {
+        TypeIntoBox(dialog, "EditRefCoef", "0");
+        EXPECT_EQ(dialog.BoxText("EditRefCoef"), "0.33");
+        EXPECT_EQ(dialog.BoxText("EditVswr"), "2.00");
+        TypeIntoBox(dialog, "EditRefCoef", "0.5");
+    });
+    EXPECT_EQ(heard, std::vector<std::string>{"error"});
+    EXPECT_EQ(group.refCoef, 0.5);
+    EXPECT_NEAR(group.vswr, 3, 1e-12);
+    EXPECT_NEAR(group.returnLoss, 6.0206, 1e-4);
+    EXPECT_NEAR(group.mismatchLoss, 1.2494, 1e-4);
+}
+
+TEST(VswrDialog, ReturnLossSolvesTheOthers) {
+    VswrGroup group;
+    const auto heard = RunVswr(group, [](DialogModel& dialog) {
+        TypeIntoBox(dialog, "EditRetLoss", "9.5424250943932");
+        EXPECT_EQ(dialog.BoxText("EditVswr"), "2.00");
+        EXPECT_EQ(dialog.BoxText("EditRefCoef"), "0.33");
+        EXPECT_EQ(dialog.BoxText("EditMismatchLoss"), "0.51");
+    });
+    EXPECT_EQ(heard.size(), 1U);  // the reflection coefficient 0 of a fresh group
+    EXPECT_NEAR(group.vswr, 2, 1e-12);
+    EXPECT_NEAR(group.refCoef, 1.0 / 3.0, 1e-12);
+}
+
+TEST(VswrDialog, MismatchLossSolvesTheOthers) {
+    VswrGroup group = MatchedToTwo();
+    RunVswr(group, [](DialogModel& dialog) { TypeIntoBox(dialog, "EditMismatchLoss", "1.25"); });
+    EXPECT_EQ(group.mismatchLoss, 1.25);
+    EXPECT_NEAR(group.refCoef, 0.5001, 1e-4);
+    EXPECT_NEAR(VswrToMismatchLoss(group.vswr), 1.25, 1e-12);
+    EXPECT_NEAR(VswrToReturnLoss(group.vswr), group.returnLoss, 1e-12);
+
+    // No mismatch loss is a perfect match, whose return loss is the failed logarithm.
+    RunVswr(group, [](DialogModel& dialog) {
+        TypeIntoBox(dialog, "EditMismatchLoss", "0");
+        EXPECT_EQ(dialog.BoxText("EditVswr"), "1.00");
+        EXPECT_EQ(dialog.BoxText("EditRetLoss"), "-2E28");
+    });
+}
+
+TEST(VswrDialog, ARefusedEntrySolvesNothing) {
+    VswrGroup group = MatchedToTwo();
+    const VswrGroup before = group;
+    const auto heard = RunVswr(group, [](DialogModel& dialog) {
+        TypeIntoBox(dialog, "EditRetLoss", "45");
+        TypeIntoBox(dialog, "EditMismatchLoss", "-1");
+    });
+    EXPECT_EQ(heard.size(), 2U);
+    EXPECT_EQ(group.vswr, before.vswr);
+    EXPECT_EQ(group.returnLoss, before.returnLoss);
+    EXPECT_EQ(group.refCoef, before.refCoef);
+    EXPECT_EQ(group.mismatchLoss, before.mismatchLoss);
+}
+
+TEST(VswrDialog, TabbingThroughTheBoxesKeepsTheFullValues) {
+    VswrGroup group = MatchedToTwo();
+    const VswrGroup before = group;
+    RunVswr(group, [](DialogModel& dialog) {
+        for (const DialogBox& box : dialog.Boxes()) {
+            dialog.BoxExit(box.name);
+        }
+    });
+    EXPECT_NEAR(group.vswr, before.vswr, 1e-12);
+    EXPECT_NEAR(group.returnLoss, before.returnLoss, 1e-12);
+    EXPECT_NEAR(group.refCoef, before.refCoef, 1e-12);
+    EXPECT_NEAR(group.mismatchLoss, before.mismatchLoss, 1e-12);
+}
+
+TEST(VswrDialog, TypedTextTakesEffectOnlyWhenTheBoxIsLeft) {
+    VswrGroup group = MatchedToTwo();
+    RunVswr(group, [](DialogModel& dialog) {
+        dialog.SetBoxText("EditVswr", "3");
+        EXPECT_EQ(dialog.BoxText("EditRefCoef"), "0.33");
+    });
+    EXPECT_EQ(group.vswr, 2);
+}
+
+TEST(VswrDialog, CancelLeavesTheCallerAlone) {
+    VswrGroup group = MatchedToTwo();
+    RunVswr(
+        group,
+        [](DialogModel& dialog) {
+            TypeIntoBox(dialog, "EditVswr", "3");
+            dialog.Cancel();
+        },
+        false);
+    EXPECT_EQ(group.vswr, 2);
+    EXPECT_EQ(group.refCoef, VswrToRefCoef(2));
+}
+
+struct Resonance {
+    double frequency = 0;
+    double inductance = 0;
+    double capacitance = 0;
+};
+
+template <typename Steps>
+std::vector<std::string> RunResonance(Resonance& r, Steps steps) {
+    ScriptedInteraction ui;
+    ui.OnDialog([&](DialogModel& dialog) {
+        steps(dialog);
+        dialog.Ok();
+        return true;
+    });
+    TResFreqPromptDlg dialog(ui.cues());
+    EXPECT_TRUE(dialog.Run(ui, r.frequency, r.inductance, r.capacitance));
+    return ui.recorded.heard;
+}
+
+TEST(ResonanceDialog, NamesItsBoxesAndPromisesToSolve) {
+    RecordingCues cues;
+    TResFreqPromptDlg dialog(cues);
+    EXPECT_EQ(dialog.Name(), "TResFreqPromptDlg");
+    EXPECT_EQ(dialog.Caption(), "Enter 1 to solve others for Resonant Freq");
+    const std::vector<DialogBox> boxes = dialog.Boxes();
+    ASSERT_EQ(boxes.size(), 3U);
+    EXPECT_EQ(boxes[0].name, "EditFo");
+    EXPECT_EQ(boxes[0].caption, "Resonant Freq (GHz)");
+    EXPECT_EQ(boxes[1].name, "EditL");
+    EXPECT_EQ(boxes[1].caption, "L  (nH)");
+    EXPECT_EQ(boxes[2].name, "EditC");
+    EXPECT_EQ(boxes[2].caption, "C  (pF)");
+    EXPECT_FALSE(dialog.KeyPress("EditC", 'e'));
+}
+
+TEST(ResonanceDialog, ZerosAreInRangeAndSoundNothing) {
+    Resonance r;
+    const auto heard = RunResonance(r, [](DialogModel& dialog) {
+        for (const DialogBox& box : dialog.Boxes()) {
+            EXPECT_EQ(dialog.BoxText(box.name), "0.00000");
+            dialog.BoxExit(box.name);
+        }
+    });
+    EXPECT_TRUE(heard.empty());
+    EXPECT_EQ(r.frequency, 0);
+}
+
+TEST(ResonanceDialog, FrequencyWinsAndCapacitanceIsHeld) {
+    Resonance r{0, 10, 1};
+    RunResonance(r, [](DialogModel& dialog) {
+        dialog.BoxExit("EditC");
+        EXPECT_EQ(dialog.BoxText("EditFo"), "1.59155");
+        TypeIntoBox(dialog, "EditFo", "1");
+        EXPECT_EQ(dialog.BoxText("EditL"), "25.33030");
+        EXPECT_EQ(dialog.BoxText("EditC"), "1.00000");
+    });
+    EXPECT_EQ(r.frequency, 1);
+    EXPECT_NEAR(r.inductance, 25.3302959, 1e-6);
+    EXPECT_NEAR(r.capacitance, 1, 1e-12);
+}
+
+TEST(ResonanceDialog, InductanceSolvesFrequencyThenCapacitance) {
+    Resonance r{0, 10, 1};
+    RunResonance(r, [](DialogModel& dialog) { TypeIntoBox(dialog, "EditL", "40"); });
+    EXPECT_NEAR(r.frequency, 1.59155 / 2, 1e-5);
+    EXPECT_NEAR(r.capacitance, 1, 1e-12);
+}
+
+TEST(ResonanceDialog, NoCapacitanceMeansNoInductance) {
+    Resonance r{0, 10, 0};
+    RunResonance(r, [](DialogModel& dialog) { TypeIntoBox(dialog, "EditFo", "2"); });
+    EXPECT_EQ(r.frequency, 2);
+    EXPECT_EQ(r.inductance, 0);
+    EXPECT_EQ(r.capacitance, 0);
+}
+
+TEST(ResonanceDialog, OutOfRangeEntriesAreRefused) {
+    Resonance r{0, 10, 1};
+    const auto heard = RunResonance(r, [](DialogModel& dialog) {
+        TypeIntoBox(dialog, "EditL", "20000");
+        TypeIntoBox(dialog, "EditC", "-1");
+        TypeIntoBox(dialog, "EditFo", "1.2.3");
+    });
+    EXPECT_EQ(heard.size(), 3U);
+    EXPECT_NEAR(r.inductance, 10, 1e-12);
+    EXPECT_NEAR(r.capacitance, 1, 1e-12);
+}
+
+}  // namespace
+}  // namespace quorvel
