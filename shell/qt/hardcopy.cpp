@@ -62,8 +62,10 @@ void ShowFailureBox(QWidget* window, const std::string& text) {
 
 void TakeHardcopy(TQuorvelMainForm& window) {
     ProgramRun& run = window.Run();
+    // The window's own program directory: it is known from the start, while the run learns
+    // it only once the start record has been written after the first frame.
     TakeHardcopy(window.PanelScreen(), window.HardcopyImage(), window.HardcopyCounter(),
-                 run.ProgramDirectory(), run, run.Clock(),
+                 window.ProgramDirectory(), run, run.Clock(),
                  [&window](const std::string& text) { ShowFailureBox(&window, text); });
 }
 
