@@ -49,38 +49,37 @@ bool Digits(std::string_view text, std::size_t pos, std::size_t width, int& valu
 
 enum class Takes { Nothing, Value };
 
-struct OptionSpec {
+struct KnownOption {
     std::string_view name;
     Takes takes;
     std::string_view valueName;  // for messages: "--menu needs CAPTION"
+    std::string_view example;    // "for example --menu \"Ratio To Db\""
 };
 
-constexpr OptionSpec kOptions[] = {
-    {"--help", Takes::Nothing, ""},
-    {"--version", Takes::Nothing, ""},
-    {"--list", Takes::Nothing, ""},
-    {"--keys", Takes::Value, "PAGE"},
-    {"--commands", Takes::Value, "PAGE"},
-    {"--settings", Takes::Value, "FILE"},
-    {"--now", Takes::Value, "YYYY-MM-DDTHH:MM:SS.mmm"},
-    {"--save", Takes::Nothing, ""},
-    {"--json", Takes::Nothing, ""},
-    {"--verbose", Takes::Nothing, ""},
-    {"--menu", Takes::Value, "CAPTION"},
-    {"--check", Takes::Value, "NAME=YES|NO"},
-    {"--edit", Takes::Value, "NAME=TEXT"},
-    {"--choose", Takes::Value, "NAME=INDEX"},
-    {"--click", Takes::Value, "NAME"},
-    {"--answer", Takes::Value, "TEXT"},
-    {"--type", Takes::Value, "BOX=TEXT"},
-    {"--ok", Takes::Nothing, ""},
-    {"--cancel", Takes::Nothing, ""},
+constexpr KnownOption kOptions[] = {
+    {"--list", Takes::Nothing, "", ""},
+    {"--keys", Takes::Value, "PAGE", "RF"},
+    {"--commands", Takes::Value, "PAGE", "RF"},
+    {"--settings", Takes::Value, "FILE", "QuorvelII.Cfg"},
+    {"--now", Takes::Value, "YYYY-MM-DDTHH:MM:SS.mmm", "2006-02-14T12:00:00.000"},
+    {"--save", Takes::Nothing, "", ""},
+    {"--json", Takes::Nothing, "", ""},
+    {"--verbose", Takes::Nothing, "", ""},
+    {"--menu", Takes::Value, "CAPTION", "\"Ratio To Db\""},
+    {"--check", Takes::Value, "NAME=YES|NO", "CheckBoxNonNrzlCode=YES"},
+    {"--edit", Takes::Value, "NAME=TEXT", "NAME=TEXT"},
+    {"--choose", Takes::Value, "NAME=INDEX", "NAME=0"},
+    {"--click", Takes::Value, "NAME", "NAME"},
+    {"--answer", Takes::Value, "TEXT", "2"},
+    {"--type", Takes::Value, "BOX=TEXT", "EditVswr=2"},
+    {"--ok", Takes::Nothing, "", ""},
+    {"--cancel", Takes::Nothing, "", ""},
 };
 
-const OptionSpec* FindOption(std::string_view name) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.name == name) {
-            return &spec;
+const KnownOption* FindOption(std::string_view name) {
+    for (const KnownOption& known : kOptions) {
+        if (known.name == name) {
+            return &known;
         }
     }
     return nullptr;
@@ -91,26 +90,6 @@ public:
     Parser(Request& request, std::string& error) : m_request(request), m_error(error) {}
 
     bool Parse(std::span<const std::string_view> args) {
-        // --help and --version answer whatever else stands on the line.
-        for (std::string_view arg : args) {
-            if (arg == "--") {
-                break;
-            }
-            if (arg == "--help" || arg == "-h") {
-                m_request.mode = Mode::Help;
-                return true;
-            }
-        }
-        for (std::string_view arg : args) {
-            if (arg == "--") {
-                break;
-            }
-            if (arg == "--version") {
-                m_request.mode = Mode::Version;
-                return true;
-            }
-        }
-
         bool optionsEnded = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string_view arg = args[i];
@@ -126,12 +105,19 @@ public:
             }
             const std::size_t equals = arg.find('=');
             const std::string_view name = arg.substr(0, equals);
-            const OptionSpec* spec = FindOption(name);
-            if (spec == nullptr) {
+            // --help and --version answer at once, whatever follows them.
+            if ((name == "--help" || name == "-h" || name == "--version") &&
+                equals == std::string_view::npos) {
+                m_request = Request{};
+                m_request.mode = name == "--version" ? Mode::Version : Mode::Help;
+                return true;
+            }
+            const KnownOption* known = FindOption(name);
+            if (known == nullptr) {
                 return Fail("unknown option " + Quoted(arg) + std::string(kSeeHelp));
             }
             std::string_view value;
-            if (spec->takes == Takes::Nothing) {
+            if (known->takes == Takes::Nothing) {
                 if (equals != std::string_view::npos) {
                     return Fail(std::string(name) + " takes no value" + std::string(kSeeHelp));
                 }
@@ -140,10 +126,12 @@ public:
             } else if (i + 1 < args.size()) {
                 value = args[++i];
             } else {
-                return Fail(std::string(name) + " needs " + std::string(spec->valueName) +
-                            ", for example " + std::string(name) + " " + Example(name));
+                return Fail(Needs(name));
             }
-            if (!Option(name, value, arg)) {
+            const std::string shown = known->takes == Takes::Nothing
+                                          ? std::string(name)
+                                          : std::string(name) + " " + Quoted(value);
+            if (!Option(name, value, shown)) {
                 return false;
             }
         }
@@ -151,32 +139,11 @@ public:
     }
 
 private:
-    static std::string Example(std::string_view name) {
-        if (name == "--keys" || name == "--commands") {
-            return "RF";
-        }
-        if (name == "--settings") {
-            return "QuorvelII.Cfg";
-        }
-        if (name == "--now") {
-            return "2006-02-14T12:00:00.000";
-        }
-        if (name == "--menu") {
-            return "\"Ratio To Db\"";
-        }
-        if (name == "--check") {
-            return "CheckBoxNonNrzlCode=YES";
-        }
-        if (name == "--type") {
-            return "EditVswr=2";
-        }
-        if (name == "--choose") {
-            return "ComboBox1=0";
-        }
-        if (name == "--edit" || name == "--click") {
-            return "NAME" + std::string(name == "--edit" ? "=TEXT" : "");
-        }
-        return "TEXT";
+    // "--menu needs CAPTION, for example --menu "Ratio To Db"".
+    static std::string Needs(std::string_view option) {
+        const KnownOption* known = FindOption(option);
+        return std::string(option) + " needs " + std::string(known->valueName) + ", for example " +
+               std::string(option) + " " + std::string(known->example);
     }
 
     bool Fail(std::string message) {
@@ -220,9 +187,8 @@ private:
                      std::string& text) {
         const std::size_t equals = value.find('=');
         if (equals == std::string_view::npos || equals == 0) {
-            return Fail(std::string(option) + " " + Quoted(value) + " needs " +
-                        std::string(FindOption(option)->valueName) + ", for example " +
-                        std::string(option) + " " + Example(option));
+            return Fail(Quoted(value) + " is not " + std::string(FindOption(option)->valueName) +
+                        "; " + Needs(option));
         }
         name = std::string(value.substr(0, equals));
         text = std::string(value.substr(equals + 1));
@@ -325,9 +291,7 @@ private:
         }
         if (option == "--menu" || option == "--click") {
             if (value.empty()) {
-                return Fail(std::string(option) + " needs " +
-                            std::string(FindOption(option)->valueName) + ", for example " +
-                            std::string(option) + " " + Example(option));
+                return Fail(Needs(option));
             }
             Action action;
             action.kind = option == "--menu" ? Action::Kind::Menu : Action::Kind::Click;
@@ -351,7 +315,7 @@ private:
                     action.checked = true;
                 } else if (!AsciiEqualIgnoringCase(text, "NO")) {
                     return Fail(shown + ": a check box is set to YES or NO, for example " +
-                                "--check " + Example(option));
+                                "--check " + std::string(FindOption(option)->example));
                 }
             } else {
                 action.kind = Action::Kind::Choose;
@@ -359,7 +323,7 @@ private:
                 const auto [ptr, ec] = std::from_chars(text.data(), end, action.index);
                 if (text.empty() || ec != std::errc() || ptr != end || action.index < 0) {
                     return Fail(shown + ": the item is given by its index from 0, for example " +
-                                "--choose " + Example(option));
+                                "--choose " + std::string(FindOption(option)->example));
                 }
             }
             return AddAction(std::move(action));

@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "common/qt/qt_text.h"
 #include "diag/program_run.h"
 #include "shell/program_identity.h"
 #include "shell/qt/application.h"
@@ -10,8 +11,8 @@
 
 int main(int argc, char** argv) {
     quorvel::TQuorvelApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("QuorvelII"));
-    QApplication::setApplicationVersion(QStringLiteral("2.05"));
+    QApplication::setApplicationName(quorvel::ToQString(quorvel::kProgramWord));
+    QApplication::setApplicationVersion(quorvel::ToQString(quorvel::kProgramVersion));
     // The program's font, also for its dialogs; where Arial is missing, fontconfig gives its
     // metric twin (Liberation Sans).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));

@@ -1,6 +1,5 @@
 #include "shell/qt/main_form.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -16,6 +15,7 @@
 #include <exception>
 #include <vector>
 
+#include "common/qt/qt_text.h"
 #include "diag/program_run.h"
 #include "shell/colour_scheme.h"
 #include "shell/file_access.h"
@@ -53,16 +53,6 @@ std::vector<ScreenArea> ScreenAreas() {
     return areas;
 }
 
-// The tab captions in tab order.
-QString TabCaption(int tabIndex) {
-    const std::string_view tab = PageIdentityAt(tabIndex).tab;
-    return QString::fromLatin1(tab.data(), static_cast<qsizetype>(tab.size()));
-}
-
-QString ToQt(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
@@ -72,8 +62,7 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
     setFont(QFont(QStringLiteral("Arial"), 8));
     // A fixed window: no maximise button, and the size of its contents.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto* menu = new QMenuBar(this);
     menu->setObjectName(QStringLiteral("MainMenu1"));
@@ -106,7 +95,7 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
     m_tabControl = new TTabControl(panel);
     m_tabControl->setGeometry(panel->rect());
     for (int tab = 0; tab < kPageCount; ++tab) {
-        m_tabControl->AddTab(TabCaption(tab));
+        m_tabControl->AddTab(ToQString(PageIdentityAt(tab).tab));
     }
     m_tabControl->raise();
     connect(m_tabControl, &TTabControl::Changed, this, &TQuorvelMainForm::TabControlChange);
@@ -174,7 +163,7 @@ void TQuorvelMainForm::StartProgram() {
         ShowSelectedPage();
     }
 
-    setWindowTitle(ToQt(kProgramWord) + ToQt(kCaptionInfix) + ToQt(kProgramVersion));
+    setWindowTitle(ToQString(kProgramWord) + ToQString(kCaptionInfix) + ToQString(kProgramVersion));
 }
 
 void TQuorvelMainForm::WriteStartRecord() {
@@ -360,21 +349,21 @@ void TQuorvelMainForm::ApplyColourScheme() {
         }
         const PageColourTargets targets = ColourTargetsOfPage(tab);
         for (std::string_view name : targets.mainPanels) {
-            if (auto* widget = page->findChild<QWidget*>(ToQt(name))) {
+            if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
                 SetBackgroundColour(widget, panel);
             }
         }
         for (std::string_view name : targets.mainPanels) {
-            if (auto* widget = page->findChild<QWidget*>(ToQt(name))) {
+            if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
                 SetFontColour(widget, label);
             }
         }
         for (std::string_view name : targets.headingLabels) {
-            if (auto* widget = page->findChild<QWidget*>(ToQt(name))) {
+            if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
                 SetFontColour(widget, label);
             }
         }
-        if (auto* reference = page->findChild<QWidget*>(ToQt(targets.referenceLabel));
+        if (auto* reference = page->findChild<QWidget*>(ToQString(targets.referenceLabel));
             reference != nullptr && !targets.referenceLabel.empty()) {
             SetFontColour(reference, data);
         }

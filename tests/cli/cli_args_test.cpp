@@ -104,11 +104,15 @@ TEST(ParseArguments, DoubleDashEndsTheOptions) {
     EXPECT_EQ(p.request.page, "--list");
 }
 
-TEST(ParseArguments, HelpAndVersionAnswerWhateverElseIsGiven) {
-    EXPECT_EQ(Parse({"--bogus", "-h"}).request.mode, Mode::Help);
-    EXPECT_EQ(Parse({"RF", "--menu", "--help"}).request.mode, Mode::Help);
-    EXPECT_EQ(Parse({"RF", "--version"}).request.mode, Mode::Version);
-    EXPECT_FALSE(Parse({"--", "--help"}).request.mode == Mode::Help);
+TEST(ParseArguments, HelpAndVersionAnswerWhateverFollowsThem) {
+    EXPECT_EQ(Parse({"RF", "Ratio=x", "--menu", "M", "-h", "--bogus"}).request.mode, Mode::Help);
+    EXPECT_EQ(Parse({"RF", "--version", "--type", "A=1"}).request.mode, Mode::Version);
+    // As the value of an option, or after "--", it is just text.
+    const Parsed answer = Parse({"RF", "--menu", "M", "--answer", "-h"});
+    ASSERT_TRUE(answer.ok) << answer.error;
+    EXPECT_EQ(answer.request.actions[0].answers[0].text, "-h");
+    EXPECT_EQ(Parse({"--", "--help"}).request.page, "--help");
+    EXPECT_FALSE(Parse({"--help=x"}).ok);
 }
 
 TEST(ParseArguments, ReadsTheListingModes) {
@@ -154,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{{"RF", "--ok"}, "answers nothing"},
         Malformed{{"RF", "--menu", "X", "Ratio=2"}, "settings go before the first action"},
         Malformed{{"RF", "--menu", ""}, "--menu needs CAPTION"},
-        Malformed{{"RF", "--check", "CheckBox"}, "--check \"CheckBox\" needs NAME=YES|NO"},
+        Malformed{{"RF", "--check", "CheckBox"}, "\"CheckBox\" is not NAME=YES|NO"},
         Malformed{{"RF", "--check", "CheckBox=1"}, "set to YES or NO"},
         Malformed{{"RF", "--choose", "Combo=-1"}, "index from 0"},
         Malformed{{"RF", "--choose", "Combo=1x"}, "index from 0"},

@@ -124,12 +124,6 @@ TEST(CliContract, BooleanOtherThanYesOrNoReadsAsNoWithAWarning) {
     EXPECT_NE(o.err.find("warning: NonNrzCode=yes reads as NO"), std::string::npos) << o.err;
 }
 
-TEST(CliContract, UnknownPageIsAnErrorNamingThePages) {
-    ExpectUsageError(RunLine({"Radio"}),
-                     "unknown page \"Radio\"; give one of RF, Number, MathTrig, "
-                     "DateTime, Wg84, MiscCalc, \"Pcm Data\"");
-}
-
 TEST(CliContract, RealPagesAreFoundBySectionOrTabCaptionInAnyCase) {
     for (const char* page : {"rf", "MATH/TRIG", "mathtrig", "wg 84", "Pcm Data", "pcm data", "Misc",
                              "misccalc", "date/time"}) {
@@ -349,20 +343,6 @@ TEST(CliOutput, KeysAndCommandsAreListedForScriptWriters) {
               "PopupMenu1\tRatio To Db\nPopupMenu1\tTwo Prompts\nPopupMenu1\tSolve\n"
               "PopupMenu1\tNotice\nPopupMenuFilters\tBit Rate\n");
     ExpectUsageError(RunLine({"--keys", "Radio"}), "unknown page \"Radio\"");
-}
-
-TEST(CliOutput, ListNamesTheSevenPages) {
-    const Outcome o = RunLine({"--list"});
-    EXPECT_EQ(o.out,
-              "RF\tRF\tRF Functions\nNumber\tNumber\tNumber Functions\n"
-              "MathTrig\tMath/Trig\tMath/Trig Functions\nDateTime\tDate/Time\tDate/Time "
-              "Functions\nWg84\tWG 84\tWG84 Earth Functions\nMiscCalc\tMisc\tMisc Functions\n"
-              "Pcm Data\tPCM Data\tPCM Data Functions\n");
-}
-
-TEST(CliOutput, MalformedCommandLineIsAUsageError) {
-    ExpectUsageError(RunLine({}), "no page given");
-    ExpectUsageError(RunLine({"RF", "--frobnicate"}), "unknown option");
 }
 
 }  // namespace

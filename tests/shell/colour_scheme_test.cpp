@@ -151,17 +151,5 @@ TEST(ColourValues, SystemColoursAreToldFromPlainOnes) {
     EXPECT_EQ(ColourRgb(0x7F123456), (Rgb{0x56, 0x34, 0x12}));
 }
 
-TEST(ColourTargets, EveryPageHasAReferenceLabelAndAMainPanel) {
-    for (int tab = 0; tab < 7; ++tab) {
-        const PageColourTargets targets = ColourTargetsOfPage(tab);
-        EXPECT_FALSE(targets.referenceLabel.empty()) << tab;
-        EXPECT_FALSE(targets.mainPanels.empty()) << tab;
-    }
-    EXPECT_EQ(ColourTargetsOfPage(4).mainPanels.size(), 7u);
-    EXPECT_EQ(ColourTargetsOfPage(6).headingLabels.size(), 3u);
-    EXPECT_TRUE(ColourTargetsOfPage(7).referenceLabel.empty());
-    EXPECT_TRUE(ColourTargetsOfPage(-1).mainPanels.empty());
-}
-
 }  // namespace
 }  // namespace quorvel

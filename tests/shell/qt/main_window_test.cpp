@@ -127,9 +127,13 @@ private slots:
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(window.font().family(), QStringLiteral("Arial"));
         QCOMPARE(window.font().pointSize(), 8);
-        QVERIFY(window.findChild<QLabel*>(QStringLiteral("HardcopyImage")) != nullptr);
-        QVERIFY(!window.findChild<QLabel*>(QStringLiteral("HardcopyImage"))->isVisible() ||
-                window.TabControl()->geometry().contains(window.HardcopyImage()->geometry()));
+        // The hardcopy's scratch picture lies under the tab control, never seen.
+        auto* image = window.findChild<QLabel*>(QStringLiteral("HardcopyImage"));
+        QVERIFY(image != nullptr);
+        QCOMPARE(image->parentWidget(), window.PanelScreen());
+        QVERIFY(window.TabControl()->geometry().contains(image->geometry()));
+        QVERIFY(window.PanelScreen()->children().indexOf(image) <
+                window.PanelScreen()->children().indexOf(window.TabControl()));
 
         QMenuBar* menu = window.findChild<QMenuBar*>(QStringLiteral("MainMenu1"));
         QVERIFY(menu != nullptr);
