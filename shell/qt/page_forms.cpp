@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "pages/number/qt/number_form.h"
 #include "pages/page_catalog.h"
 
 namespace quorvel {
@@ -13,7 +14,7 @@ namespace {
 // A page's form goes into its slot here; an empty slot gets the empty page.
 constexpr std::array<PageFormFactory, kPageCount> kPageForms{{
     nullptr,  // RF
-    nullptr,  // Number
+    &TNumberForm::Create,  // Number
     nullptr,  // Math/Trig
     nullptr,  // Date/Time
     nullptr,  // WG 84
