@@ -22,7 +22,7 @@ public:
     void SleepMs(int ms) override;
 
 private:
-    std::chrono::local_time<std::chrono::nanoseconds> m_start;
+    LocalMoment m_start;
     std::chrono::nanoseconds m_elapsed{0};
 };
 

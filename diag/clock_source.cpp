@@ -61,6 +61,30 @@ public:
 
 }  // namespace
 
+CalendarReading CalendarOf(LocalMoment moment) {
+    using namespace std::chrono;
+    const local_days day = floor<days>(moment);
+    const year_month_day date{day};
+    const hh_mm_ss<nanoseconds> time{moment - day};
+    CalendarReading reading;
+    reading.year = static_cast<int>(date.year());
+    reading.month = static_cast<int>(static_cast<unsigned>(date.month()));
+    reading.day = static_cast<int>(static_cast<unsigned>(date.day()));
+    reading.hour = static_cast<int>(time.hours().count());
+    reading.minute = static_cast<int>(time.minutes().count());
+    reading.second = static_cast<int>(time.seconds().count());
+    reading.millisecond = static_cast<int>(duration_cast<milliseconds>(time.subseconds()).count());
+    return reading;
+}
+
+LocalMoment MomentOf(const CalendarReading& reading) {
+    using namespace std::chrono;
+    const year_month firstMonth = year{reading.year} / January + months{reading.month - 1};
+    const local_days firstDay{firstMonth / 1};
+    return LocalMoment{firstDay + days{reading.day - 1}} + hours{reading.hour} +
+           minutes{reading.minute} + seconds{reading.second} + milliseconds{reading.millisecond};
+}
+
 ClockSource& SystemClock() {
     static PlatformClock clock;
     return clock;

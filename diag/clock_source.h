@@ -3,6 +3,7 @@
 // with milliseconds, and millisecond sleeps. The program uses the system clock; tests hand in
 // a fake one so that nothing in them sleeps.
 
+#include <chrono>
 #include <cstdint>
 
 namespace quorvel {
@@ -28,6 +29,13 @@ public:
     // Sleeps about `ms` milliseconds; 0 gives up the rest of the time slice.
     virtual void SleepMs(int ms) = 0;
 };
+
+// A moment of local time and its calendar reading, for clocks that keep their own time (the
+// fixed clock of a reproducible run, the fake clock of the tests). Out-of-range months and
+// days roll over into the following ones.
+using LocalMoment = std::chrono::local_time<std::chrono::nanoseconds>;
+CalendarReading CalendarOf(LocalMoment moment);
+LocalMoment MomentOf(const CalendarReading& reading);
 
 // The platform's clock. It holds no state of its own.
 ClockSource& SystemClock();

@@ -37,19 +37,7 @@ std::int64_t FakeClock::Counter() {
 }
 
 CalendarReading FakeClock::LocalCalendar() {
-    using namespace std::chrono;
-    const auto day = floor<days>(m_wall);
-    const year_month_day date{day};
-    const hh_mm_ss<nanoseconds> time{m_wall - day};
-    CalendarReading reading;
-    reading.year = static_cast<int>(date.year());
-    reading.month = static_cast<int>(static_cast<unsigned>(date.month()));
-    reading.day = static_cast<int>(static_cast<unsigned>(date.day()));
-    reading.hour = static_cast<int>(time.hours().count());
-    reading.minute = static_cast<int>(time.minutes().count());
-    reading.second = static_cast<int>(time.seconds().count());
-    reading.millisecond = static_cast<int>(duration_cast<milliseconds>(time.subseconds()).count());
-    return reading;
+    return CalendarOf(m_wall);
 }
 
 void FakeClock::SleepMs(int ms) {
@@ -67,13 +55,7 @@ void FakeClock::Advance(std::chrono::nanoseconds step) {
 }
 
 void FakeClock::SetCalendar(const CalendarReading& reading) {
-    using namespace std::chrono;
-    // Month and day are carried from the first of the month, so that out-of-range fields
-    // roll over instead of being rejected.
-    const year_month firstMonth = year{reading.year} / January + months{reading.month - 1};
-    const local_days firstDay{firstMonth / 1};
-    m_wall = WallTime{firstDay + days{reading.day - 1}} + hours{reading.hour} +
-             minutes{reading.minute} + seconds{reading.second} + milliseconds{reading.millisecond};
+    m_wall = MomentOf(reading);
 }
 
 void FakeClock::SetCounter(std::int64_t ticks) {

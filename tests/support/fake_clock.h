@@ -55,7 +55,7 @@ public:
     void ClearSleeps() { m_sleeps.clear(); }
 
 private:
-    using WallTime = std::chrono::local_time<std::chrono::nanoseconds>;
+    using WallTime = LocalMoment;
 
     WallTime m_wall;
     // The counter is m_counterBase plus the time advanced since the last SetCounter or
