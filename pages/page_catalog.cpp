@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 
+#include "pages/number/number_page.h"
 #include "pages/rf/rf_page.h"
 
 namespace quorvel {
@@ -67,6 +68,8 @@ std::unique_ptr<PageModel> MakePageModel(int tabIndex, ClockSource& /*clock*/) {
     switch (tabIndex) {
         case 0:
             return std::make_unique<RfPageModel>();
+        case 1:
+            return std::make_unique<NumberPageModel>();
         default:
             return std::make_unique<EmptyPageModel>(PageIdentityAt(tabIndex));
     }

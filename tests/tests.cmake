@@ -18,7 +18,9 @@ endif()
 
 # Form and dialog tests: one Qt Test program per tests/**/qt/*_test.cpp, run offscreen.
 if(QUORVEL_GUI)
-    file(GLOB_RECURSE QUORVEL_QT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/qt/*_test.cpp)
+    # At any depth, so that tests/pages/<page>/qt/ is collected as well as tests/shell/qt/.
+    file(GLOB_RECURSE QUORVEL_QT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
+    list(FILTER QUORVEL_QT_TESTS INCLUDE REGEX "/qt/[^/]*_test\\.cpp$")
     file(GLOB_RECURSE QUORVEL_QT_TEST_SUPPORT CONFIGURE_DEPENDS
         ${CMAKE_SOURCE_DIR}/tests/qt_support/*.cpp)
     if(QUORVEL_QT_TEST_SUPPORT)

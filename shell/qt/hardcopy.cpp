@@ -1,8 +1,116 @@
 #include "shell/qt/hardcopy.h"
 
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+
+#include <cerrno>
+#include <system_error>
+
+#include "common/cues.h"
+#include "common/qt/qt_text.h"
+#include "diag/clock_source.h"
+#include "diag/program_run.h"
+#include "shell/file_access.h"
+#include "shell/hardcopy_file.h"
+#include "shell/jpeg_file.h"
+#include "shell/qt/main_form.h"
+#include "shell/whole_file.h"
+
 namespace quorvel {
 
-// This build takes no hardcopies yet; the menu item does nothing.
-void TakeHardcopy(TQuorvelMainForm&) {}
+namespace {
+
+// The file's full path for the failure text: a name relative to the current directory is
+// shown with that directory, so the user can tell where the program tried to write.
+std::string ShownPath(const std::string& path) {
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    return CurrentDirectory() + "/" + path;
+}
+
+bool WriteBitmapFile(const std::string& path, const QImage& picture, std::string& error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "BMP")) {
+        error = "The picture could not be converted";
+        return false;
+    }
+    errno = 0;
+    if (!ReplaceWholeFile(path, std::string_view(bytes.constData(), bytes.size()))) {
+        error = errno != 0 ? std::generic_category().message(errno)
+                           : std::string("The file could not be written in full");
+        return false;
+    }
+    return true;
+}
+
+void ShowFailureBox(QWidget* window, const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), ToQString(text),
+                    QMessageBox::Ok, window);
+    box.setObjectName(QStringLiteral("HardcopyErrorBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace
+
+void TakeHardcopy(TQuorvelMainForm& window) {
+    ProgramRun& run = window.Run();
+    // The window's own program directory: it is known from the start, while the run learns
+    // it only once the start record has been written after the first frame.
+    TakeHardcopy(window.PanelScreen(), window.HardcopyImage(), window.HardcopyCounter(),
+                 window.ProgramDirectory(), run, run.Clock(),
+                 [&window](const std::string& text) { ShowFailureBox(&window, text); });
+}
+
+void TakeHardcopy(QWidget* panelScreen, QLabel* hardcopyImage, std::int32_t& counter,
+                  const std::string& programDirectory, Cues& cues, ClockSource& clock,
+                  const HardcopyFailureReport& report) {
+    const std::string name = HardcopyPath(programDirectory, counter);
+    counter = NextHardcopyCounter(counter);
+    std::string error;
+    if (!SaveWindowImage(panelScreen, hardcopyImage, panelScreen->height(), name, true,
+                         panelScreen->width(), cues, clock, error)) {
+        report(error);
+        return;
+    }
+    cues.SoundClick();
+}
+
+bool SaveWindowImage(QWidget* window, QLabel* scratchImage, int height, const std::string& name,
+                     bool asJpeg, int width, Cues& cues, ClockSource& clock, std::string& error) {
+    // The widget paints itself into the picture, so whatever lies over the window on the
+    // screen does not come out in it. The scratch image takes the size of the picture but
+    // not the picture: it lies under the tab control, whose tab row paints no background of
+    // its own, so a picture held there would show through beside the tabs.
+    if (scratchImage != nullptr) {
+        scratchImage->resize(width, height);
+    }
+    const QImage picture =
+        window->grab(QRect(0, 0, width, height)).toImage().convertToFormat(QImage::Format_RGB888);
+
+    const std::string path = NativePath(WithoutExtension(name) + (asJpeg ? ".jpg" : ".bmp"));
+    std::string reason;
+    const bool saved = asJpeg
+                           ? WriteJpegFile(path,
+                                           {picture.constBits(), picture.width(), picture.height(),
+                                            static_cast<std::size_t>(picture.bytesPerLine())},
+                                           reason)
+                           : WriteBitmapFile(path, picture, reason);
+    if (!saved) {
+        error = "Cannot create file \"" + ShownPath(path) + "\". " + reason;
+        return false;
+    }
+    cues.SoundClick();
+    clock.SleepMs(1);
+    cues.SoundClick();
+    return true;
+}
 
 }  // namespace quorvel

@@ -1,12 +1,42 @@
 #pragma once
 // "Hardcopy": a picture of the main window's content, saved as a numbered JPEG file.
 
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QWidget;
+
 namespace quorvel {
 
+class ClockSource;
+class Cues;
 class TQuorvelMainForm;
 
+// Where a picture that could not be written is reported: the text of the failure ("Cannot
+// create file "...". Permission denied"). The program's own report shows it in a message box
+// over the window.
+using HardcopyFailureReport = std::function<void(const std::string& text)>;
+
 // Saves PanelScreen as the next hardcopy file of this run (the window's hardcopy counter
-// numbers the files) and sounds its click cues.
+// numbers the files) and sounds its click cues. A file that cannot be written is reported in
+// a message box; the counter has moved on all the same.
 void TakeHardcopy(TQuorvelMainForm& window);
+
+// The same with the window's parts handed in: the panel to picture, the scratch image, the
+// counter, the program directory, the cues and the clock that times the wait between clicks,
+// and where a failure goes.
+void TakeHardcopy(QWidget* panelScreen, QLabel* hardcopyImage, std::int32_t& counter,
+                  const std::string& programDirectory, Cues& cues, ClockSource& clock,
+                  const HardcopyFailureReport& report);
+
+// Pictures the rectangle (0, 0, width, height) of `window` at 1:1 from the window's own
+// painting (so a window covered by another still comes out whole) and saves it under `name`
+// with its extension replaced by ".jpg", or by ".bmp" when `asJpeg` is false. On success two
+// clicks sound, 1 ms apart, and true is returned; otherwise `error` holds the failure text
+// and no cue sounds.
+bool SaveWindowImage(QWidget* window, QLabel* scratchImage, int height, const std::string& name,
+                     bool asJpeg, int width, Cues& cues, ClockSource& clock, std::string& error);
 
 }  // namespace quorvel

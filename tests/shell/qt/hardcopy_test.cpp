@@ -1,0 +1,237 @@
+// "Hardcopy" driven through the main window and through its parts: the picture against the
+// panel's own painting, the numbered names and their repeat from 10000 on, the hardcopy
+// directory, the three clicks, and a file that cannot be written.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "common/cues.h"
+#include "qt_support/window_fixture.h"
+#include "shell/qt/hardcopy.h"
+#include "shell/qt/main_form.h"
+
+namespace quorvel {
+namespace {
+
+using testing::QuietRun;
+using testing::ScratchWorkingDirectory;
+
+// Counts the clicks and notes, for each, how many sleeps the clock had seen before it.
+class ClickRecorder final : public Cues {
+public:
+    explicit ClickRecorder(testing::FakeClock& clock) : m_clock(clock) {}
+    void SoundClick() override { sleepsAtClick.push_back(m_clock.Sleeps().size()); }
+    void SoundWarning() override { ++others; }
+    void SoundError() override { ++others; }
+
+    std::vector<std::size_t> sleepsAtClick;
+    int others = 0;
+
+private:
+    testing::FakeClock& m_clock;
+};
+
+// The mean absolute difference of two pictures' RGB channels; -1 when their sizes differ.
+double MeanDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return -1;
+    }
+    const QImage left = a.convertToFormat(QImage::Format_RGB888);
+    const QImage right = b.convertToFormat(QImage::Format_RGB888);
+    double sum = 0;
+    for (int y = 0; y < left.height(); ++y) {
+        const uchar* p = left.constScanLine(y);
+        const uchar* q = right.constScanLine(y);
+        for (int x = 0; x < left.width() * 3; ++x) {
+            sum += std::abs(int(p[x]) - int(q[x]));
+        }
+    }
+    return sum / (double(left.width()) * left.height() * 3);
+}
+
+// A panel with something to see: coloured blocks and text on the window colour.
+std::unique_ptr<QFrame> MakePanel() {
+    auto panel = std::make_unique<QFrame>();
+    panel->setObjectName(QStringLiteral("PanelScreen"));
+    panel->setFixedSize(120, 90);
+    panel->setAutoFillBackground(true);
+    auto* block = new QLabel(QStringLiteral("RF 30.00 dBm"), panel.get());
+    block->setGeometry(10, 10, 100, 30);
+    block->setAutoFillBackground(true);
+    QPalette palette = block->palette();
+    palette.setColor(QPalette::Window, QColor(20, 90, 160));
+    palette.setColor(QPalette::WindowText, Qt::yellow);
+    block->setPalette(palette);
+    return panel;
+}
+
+// The parts of a window that a hardcopy uses, around a stand-alone panel.
+struct HardcopyParts {
+    HardcopyParts() : panel(MakePanel()), scratch(new QLabel(panel.get())), cues(clock) {
+        scratch->lower();
+    }
+    void Take() {
+        TakeHardcopy(panel.get(), scratch, counter, QDir::currentPath().toStdString(), cues, clock,
+                     [this](const std::string& text) { failures.push_back(text); });
+    }
+
+    std::unique_ptr<QFrame> panel;
+    QLabel* scratch;
+    std::int32_t counter = 0;
+    testing::FakeClock clock;
+    ClickRecorder cues;
+    std::vector<std::string> failures;
+};
+
+class HardcopyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowHardcopyIsThePanelAtOneToOne() {
+        ScratchWorkingDirectory dir;
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("Files/Hardcopies")));
+        QuietRun quiet;
+        TQuorvelMainForm window(quiet.Run());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* hardcopy = window.findChild<QAction*>(QStringLiteral("Hardcopy1"));
+        QVERIFY(hardcopy != nullptr);
+
+        hardcopy->trigger();
+        hardcopy->trigger();
+
+        const QString first = dir.File(QStringLiteral("Files/Hardcopies/QuorvelIIHdcpy_0.jpg"));
+        const QString second = dir.File(QStringLiteral("Files/Hardcopies/QuorvelIIHdcpy_1.jpg"));
+        QImage picture;
+        QVERIFY(picture.load(first, "JPEG"));
+        QVERIFY(QFile::exists(second));
+        QCOMPARE(window.HardcopyCounter(), 2);
+        QCOMPARE(picture.size(), QSize(470, 413));
+        QCOMPARE(picture.size(), window.PanelScreen()->size());
+        const double difference = MeanDifference(picture, window.PanelScreen()->grab().toImage());
+        QVERIFY2(difference >= 0 && difference < 3.0, QByteArray::number(difference));
+        // Nothing is written beside the program's own files.
+        QVERIFY(!QFile::exists(dir.File(QStringLiteral("QuorvelIIHdcpy_0.jpg"))));
+    }
+
+    void bitmapIsExactlyTheGrabAndTheExtensionIsReplaced() {
+        ScratchWorkingDirectory dir;
+        HardcopyParts parts;
+        std::string error;
+        QVERIFY(SaveWindowImage(parts.panel.get(), parts.scratch, 90, "picture.jpg", false, 120,
+                                parts.cues, parts.clock, error));
+        QImage bitmap;
+        QVERIFY(bitmap.load(dir.File(QStringLiteral("picture.bmp")), "BMP"));
+        QCOMPARE(bitmap.convertToFormat(QImage::Format_RGB888),
+                 parts.panel->grab().toImage().convertToFormat(QImage::Format_RGB888));
+        QVERIFY(!QFile::exists(dir.File(QStringLiteral("picture.jpg"))));
+        // The scratch image takes the picture's size, but never shows the picture.
+        QCOMPARE(parts.scratch->size(), QSize(120, 90));
+        QVERIFY(parts.scratch->pixmap().isNull());
+    }
+
+    void threeClicksWithOneMillisecondBetweenTheFirstTwo() {
+        ScratchWorkingDirectory dir;
+        HardcopyParts parts;
+        parts.Take();
+        QVERIFY(parts.failures.empty());
+        QCOMPARE(parts.cues.sleepsAtClick.size(), std::size_t{3});
+        QCOMPARE(parts.clock.Sleeps(), std::vector<int>{1});
+        QCOMPARE(parts.cues.sleepsAtClick, (std::vector<std::size_t>{0, 1, 1}));
+        QCOMPARE(parts.cues.others, 0);
+    }
+
+    void filesAreNumberedInTheCurrentDirectoryWithoutTheHardcopyDirectory() {
+        ScratchWorkingDirectory dir;
+        HardcopyParts parts;
+        parts.Take();
+        parts.Take();
+        QCOMPARE(parts.counter, 2);
+        QStringList files = QDir(dir.Path()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(files, (QStringList{QStringLiteral("QuorvelIIHdcpy_0.jpg"),
+                                     QStringLiteral("QuorvelIIHdcpy_1.jpg")}));
+        QImage picture;
+        QVERIFY(picture.load(dir.File(files[0]), "JPEG"));
+        QCOMPARE(picture.size(), QSize(120, 90));
+    }
+
+    void namesRepeatFromTenThousandOn() {
+        ScratchWorkingDirectory dir;
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("Files/Hardcopies")));
+        HardcopyParts parts;
+        parts.counter = 9999;
+        parts.Take();
+        parts.Take();
+        parts.Take();
+        QCOMPARE(parts.counter, 10002);
+        QCOMPARE(
+            QDir(dir.File(QStringLiteral("Files/Hardcopies"))).entryList(QDir::Files, QDir::Name),
+            (QStringList{QStringLiteral("QuorvelIIHdcpy_1E4.jpg"),
+                         QStringLiteral("QuorvelIIHdcpy_9999.jpg")}));
+    }
+
+    void fileThatCannotBeWrittenIsReportedAndTheCounterMovesOn() {
+        ScratchWorkingDirectory dir;
+        // A directory where the first file should go: it cannot be replaced by a file.
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("QuorvelIIHdcpy_0.jpg")));
+        HardcopyParts parts;
+        parts.Take();
+        QCOMPARE(parts.counter, 1);
+        QCOMPARE(parts.failures.size(), std::size_t{1});
+        const std::string expected = "Cannot create file \"" +
+                                     QDir(dir.Path()).canonicalPath().toStdString() +
+                                     "/QuorvelIIHdcpy_0.jpg\". Is a directory";
+        QCOMPARE(QDir::cleanPath(QString::fromStdString(parts.failures[0])),
+                 QString::fromStdString(expected));
+        QVERIFY(parts.cues.sleepsAtClick.empty());
+
+        // The program goes on: the next hardcopy is written.
+        parts.Take();
+        QCOMPARE(parts.failures.size(), std::size_t{1});
+        QVERIFY(QFile::exists(dir.File(QStringLiteral("QuorvelIIHdcpy_1.jpg"))));
+        QCOMPARE(parts.cues.sleepsAtClick.size(), std::size_t{3});
+    }
+
+    void windowShowsAFailureInAMessageBox() {
+        ScratchWorkingDirectory dir;
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("QuorvelIIHdcpy_0.jpg")));
+        QuietRun quiet;
+        TQuorvelMainForm window(quiet.Run());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QString boxText;
+        QString boxName;
+        testing::AnswerNextModal([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                boxName = box->objectName();
+                boxText = box->text();
+                box->accept();
+            } else if (modal != nullptr) {
+                modal->close();
+            }
+        });
+        window.findChild<QAction*>(QStringLiteral("Hardcopy1"))->trigger();
+        QCOMPARE(boxName, QStringLiteral("HardcopyErrorBox"));
+        QVERIFY2(boxText.startsWith(QStringLiteral("Cannot create file \"")), qPrintable(boxText));
+        QVERIFY2(boxText.endsWith(QStringLiteral("/QuorvelIIHdcpy_0.jpg\". Is a directory")),
+                 qPrintable(boxText));
+        QCOMPARE(window.HardcopyCounter(), 1);
+        QVERIFY(window.isVisible());
+    }
+};
+
+}  // namespace
+}  // namespace quorvel
+
+QTEST_MAIN(quorvel::HardcopyTest)
+#include "hardcopy_test.moc"
