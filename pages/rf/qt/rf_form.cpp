@@ -99,17 +99,19 @@ constexpr std::array kRightPanels{
     ValuePanel{"Panel8", kHorizonRows},
 };
 
+// A telemetry band: its name, and its range caption with that caption's object name.
 struct Band {
     const char* name;
+    const char* rangeName;
     const char* range;
 };
 constexpr std::array kBands{
-    Band{"P Band", " 215.0   -  320.0"},      Band{"Lower L Band", "1435.0  - 1539.5"},
-    Band{"Upper L Band", "1710.0  - 1850.0"}, Band{"S Band", "2200.0  -  2399.5"},
-    Band{"NATO E Band", "2185.0  -  2484.5"},
+    Band{"P Band", "Label23", " 215.0   -  320.0"},
+    Band{"Lower L Band", "Label24", "1435.0  - 1539.5"},
+    Band{"Upper L Band", "Label25", "1710.0  - 1850.0"},
+    Band{"S Band", "Label26", "2200.0  -  2399.5"},
+    Band{"NATO E Band", "Label27", "2185.0  -  2484.5"},
 };
-// Object names of the band-range captions, in the order of kBands.
-constexpr std::array kBandRangeNames{"Label23", "Label24", "Label25", "Label26", "Label27"};
 
 // A result label that always asks for the room of the widest value it can show, so that a
 // long value is never clipped and the columns do not move when values change.
@@ -256,7 +258,7 @@ TRfForm::TRfForm(TTabControl& tabControl, ProgramRun& run)
         m_panelColourCaptions.append(panel9->findChild<QLabel*>(Name(name)));
     }
 
-    BuildFreqBands(rightCaptions);
+    BuildFreqBands();
 
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(4);
@@ -280,7 +282,7 @@ TRfForm::TRfForm(TTabControl& tabControl, ProgramRun& run)
     ConnectCheckBox(nonNrzl, HandlerGuard::ReentryOnly);
 }
 
-void TRfForm::BuildFreqBands(int captionWidth) {
+void TRfForm::BuildFreqBands() {
     m_panelFreqBands = MakePanel(m_panelMain, "PanelFreqBands", QFrame::Raised);
     auto* grid = new QGridLayout(m_panelFreqBands);
     grid->setContentsMargins(6, 3, 6, 3);
@@ -293,11 +295,10 @@ void TRfForm::BuildFreqBands(int captionWidth) {
         grid->addWidget(
             MakeCaption(m_panelFreqBands, QStringLiteral("CaptionBand%1").arg(row), kBands[i].name),
             row, 0);
-        QLabel* range = MakeCaption(m_panelFreqBands, Name(kBandRangeNames[i]), kBands[i].range);
+        QLabel* range = MakeCaption(m_panelFreqBands, Name(kBands[i].rangeName), kBands[i].range);
         grid->addWidget(range, row, 1);
         m_panelColourCaptions.append(range);
     }
-    grid->setColumnMinimumWidth(0, captionWidth / 2);
     grid->setColumnStretch(1, 1);
 }
 

@@ -33,8 +33,8 @@ public:
     void ApplyColours() override;
 
 private:
-    // The band table; its band names share the width of the captions beside it.
-    void BuildFreqBands(int captionWidth);
+    // The band table: a unit caption over the ranges, then each band's name and range.
+    void BuildFreqBands();
 
     QFrame* m_panelMain = nullptr;
     QFrame* m_panelFreqBands = nullptr;
