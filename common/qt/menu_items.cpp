@@ -20,7 +20,9 @@ QAction* AddMenuItem(QObject* owner, QMenu* parent, const QString& itemName,
                      MenuItemHandler onClick, int tag, const QString& caption) {
     auto* item = new QAction(caption, owner != nullptr ? owner : parent);
     if (caption == QLatin1String("-")) {
+        // A separator is a plain line: the style would draw any text it held beside the line.
         item->setSeparator(true);
+        item->setText(QString());
     }
     item->setData(tag);
     if (NameUsable(owner, itemName)) {

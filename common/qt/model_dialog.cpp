@@ -1,6 +1,8 @@
 #include "common/qt/model_dialog.h"
 
 #include <QFocusEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include "common/dialog_model.h"
@@ -15,6 +18,16 @@
 #include "common/qt/qt_text.h"
 
 namespace quorvel {
+namespace {
+
+// The width a title bar needs to show `title` whole: the text in the system's title font, and
+// room for the window's icon and buttons (about six text heights).
+int TitleBarWidth(const QString& title) {
+    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    return metrics.horizontalAdvance(title) + 6 * metrics.height();
+}
+
+}  // namespace
 
 TModelDlg::TModelDlg(DialogModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
     setObjectName(ToQString(model.Name()));
@@ -54,6 +67,9 @@ TModelDlg::TModelDlg(DialogModel& model, QWidget* parent) : QDialog(parent), m_m
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    // The caption is the dialog's instruction ("Enter 1 to solve others for VSWR"): the
+    // window is made wide enough for its title bar to show all of it.
+    layout->addItem(new QSpacerItem(TitleBarWidth(windowTitle()), 0, QSizePolicy::Fixed));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     RefreshBoxes();

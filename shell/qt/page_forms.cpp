@@ -7,19 +7,20 @@
 
 #include "pages/number/qt/number_form.h"
 #include "pages/page_catalog.h"
+#include "pages/rf/qt/rf_form.h"
 
 namespace quorvel {
 namespace {
 
 // A page's form goes into its slot here; an empty slot gets the empty page.
 constexpr std::array<PageFormFactory, kPageCount> kPageForms{{
-    nullptr,  // RF
+    &TRfForm::Create,      // RF
     &TNumberForm::Create,  // Number
-    nullptr,  // Math/Trig
-    nullptr,  // Date/Time
-    nullptr,  // WG 84
-    nullptr,  // Misc
-    nullptr,  // PCM Data
+    nullptr,               // Math/Trig
+    nullptr,               // Date/Time
+    nullptr,               // WG 84
+    nullptr,               // Misc
+    nullptr,               // PCM Data
 }};
 
 // A page whose calculator is not in this build: its caption in the middle of the page.

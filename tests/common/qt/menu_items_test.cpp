@@ -49,6 +49,7 @@ private slots:
         QMenu menu;
         QAction* item = AddMenuItem(&menu, &menu, QString(), {}, 0, QStringLiteral("-"));
         QVERIFY(item->isSeparator());
+        QVERIFY(item->text().isEmpty());
     }
 
     void clearDestroysEveryItemAndFreesTheirNames() {

@@ -334,14 +334,13 @@ private slots:
         QCOMPARE(BackgroundColour(window.PanelScreen()),
                  QApplication::palette().color(QPalette::Window));
 
-        // Colour a page that has its main panel and reference label, as every page form does.
+        // The RF page's main panel, a caption in it and the page's reference label.
         TPageForm* rf = window.Page(0);
-        auto* panel = new QFrame(rf);
-        panel->setObjectName(QStringLiteral("PanelMain"));
+        auto* panel = rf->findChild<QFrame*>(QStringLiteral("PanelMain"));
+        QVERIFY(panel != nullptr);
         auto* caption = new QLabel(QStringLiteral("Ratio"), panel);
-        auto* reference = new QLabel(panel);
-        reference->setObjectName(QStringLiteral("LabelRatio"));
-        window.ApplyColourScheme();
+        auto* reference = rf->findChild<QLabel*>(QStringLiteral("LabelRatio"));
+        QVERIFY(reference != nullptr);
         QCOMPARE(BackgroundColour(panel), QColor(78, 78, 78));
         QVERIFY(panel->autoFillBackground());
         QCOMPARE(FontColour(panel), QColor(255, 255, 255));
