@@ -97,8 +97,13 @@ void TModelDlg::accept() {
     if (m_finished) {
         return;
     }
-    // A click on OK has moved the focus out of the box being edited, so the model has seen its
-    // exit; Enter in a box takes the values as last solved, without an exit.
+    // A click on OK moves the focus out of the box being edited, so the model sees its exit
+    // first. Enter leaves the focus in the box: it gets the same exit here, so that a value
+    // typed and confirmed with Enter is solved and handed back like one confirmed with OK.
+    if (auto* box = qobject_cast<QLineEdit*>(focusWidget()); box != nullptr && isAncestorOf(box)) {
+        m_model.BoxExit(ToStdString(box->objectName()));
+        RefreshBoxes();
+    }
     m_finished = true;
     m_model.Ok();
     QDialog::accept();

@@ -299,7 +299,7 @@ private slots:
         QCOMPARE(std::count(model.events.begin(), model.events.end(), lastEvent.toStdString()), 1);
     }
 
-    void enterTakesTheValuesAsLastSolved() {
+    void enterSolvesTheBoxItWasPressedIn() {
         CountingCues cues;
         DoublingModel model(cues);
         QtInteraction ui(nullptr, cues);
@@ -311,7 +311,8 @@ private slots:
             CloseIfOpen(window);
         });
         QVERIFY(ui.RunDialog(model));
-        QCOMPARE(model.a, 1.0);  // typed, but the box was never left
+        QCOMPARE(model.a, 5.0);  // Enter left the box as a click on OK would have
+        QCOMPARE(model.b, 10.0);
         QCOMPARE(model.events.back(), std::string("ok"));
     }
 
