@@ -1,5 +1,7 @@
 #include "shell/child_process.h"
 
+#include "diag/spawn_setup.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sched.h>
@@ -46,48 +48,6 @@ int SendSignal(pid_t pid, int pidfd, int signalNumber) {
 #endif
     return ::kill(pid, signalNumber);
 }
-
-// Owns the spawn attributes and file actions for the length of one start.
-class SpawnSetup {
-public:
-    SpawnSetup() {
-        m_ready = posix_spawnattr_init(&m_attributes) == 0;
-        m_ready = posix_spawn_file_actions_init(&m_actions) == 0 && m_ready;
-    }
-    ~SpawnSetup() {
-        posix_spawn_file_actions_destroy(&m_actions);
-        posix_spawnattr_destroy(&m_attributes);
-    }
-    SpawnSetup(const SpawnSetup&) = delete;
-    SpawnSetup& operator=(const SpawnSetup&) = delete;
-
-    // A fresh signal state (the GUI may block or catch signals the child knows nothing of),
-    // /dev/null as input, the program's own descriptors closed.
-    bool Prepare() {
-        if (!m_ready) {
-            return false;
-        }
-        sigset_t none;
-        sigset_t all;
-        sigemptyset(&none);
-        sigfillset(&all);
-        return posix_spawnattr_setsigmask(&m_attributes, &none) == 0 &&
-               posix_spawnattr_setsigdefault(&m_attributes, &all) == 0 &&
-               posix_spawnattr_setflags(&m_attributes,
-                                        POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0 &&
-               posix_spawn_file_actions_addopen(&m_actions, STDIN_FILENO, "/dev/null", O_RDONLY,
-                                                0) == 0 &&
-               posix_spawn_file_actions_addclosefrom_np(&m_actions, STDERR_FILENO + 1) == 0;
-    }
-
-    const posix_spawnattr_t* Attributes() const { return &m_attributes; }
-    const posix_spawn_file_actions_t* Actions() const { return &m_actions; }
-
-private:
-    bool m_ready = false;
-    posix_spawnattr_t m_attributes{};
-    posix_spawn_file_actions_t m_actions{};
-};
 
 // Starts the program; the process id, or -1.
 pid_t Spawn(const std::string& program, char* const argv[]) {

@@ -210,13 +210,13 @@ QVBoxLayout* AddPanelColumn(QFrame* panel1, std::span<const ValuePanel> panels, 
                             QList<QWidget*>& menuPanels) {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
-    for (const ValuePanel& spec : panels) {
-        QFrame* panel = MakePanel(panel1, spec.name, QFrame::Raised);
+    for (const ValuePanel& layout : panels) {
+        QFrame* panel = MakePanel(panel1, layout.name, QFrame::Raised);
         panel->setToolTip(QString::fromLatin1(kEditHint));
-        AddValueRows(panel, spec.rows, captionWidth);
+        AddValueRows(panel, layout.rows, captionWidth);
         // The column's height is shared out by rows, so that every row of a column has about
         // the same height whatever panel it is in.
-        column->addWidget(panel, static_cast<int>(spec.rows.size()));
+        column->addWidget(panel, static_cast<int>(layout.rows.size()));
         menuPanels.append(panel);
     }
     return column;
