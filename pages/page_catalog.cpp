@@ -10,13 +10,13 @@ namespace quorvel {
 namespace {
 
 constexpr std::array<PageIdentity, kPageCount> kPages{{
-    {"RF", "RF", "RF Functions", true},
-    {"Number", "Number", "Number Functions", true},
-    {"MathTrig", "Math/Trig", "Math/Trig Functions", false},
-    {"DateTime", "Date/Time", "Date/Time Functions", false},
-    {"Wg84", "WG 84", "WG84 Earth Functions", true},
-    {"MiscCalc", "Misc", "Misc Functions", true},
-    {"Pcm Data", "PCM Data", "PCM Data Functions", true},
+    {"RF", "RF", "RF Functions"},
+    {"Number", "Number", "Number Functions"},
+    {"MathTrig", "Math/Trig", "Math/Trig Functions"},
+    {"DateTime", "Date/Time", "Date/Time Functions"},
+    {"Wg84", "WG 84", "WG84 Earth Functions"},
+    {"MiscCalc", "Misc", "Misc Functions"},
+    {"Pcm Data", "PCM Data", "PCM Data Functions"},
 }};
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
@@ -52,7 +52,9 @@ private:
 
 }  // namespace
 
-const PageIdentity& PageIdentityAt(int tabIndex) { return kPages.at(tabIndex); }
+const PageIdentity& PageIdentityAt(int tabIndex) {
+    return kPages.at(tabIndex);
+}
 
 std::optional<int> FindPage(std::string_view sectionOrTab) {
     for (int i = 0; i < kPageCount; ++i) {

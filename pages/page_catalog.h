@@ -18,7 +18,6 @@ struct PageIdentity {
     std::string_view section;  // settings section, "RF"
     std::string_view tab;      // tab caption, 'RF'
     std::string_view caption;  // page caption, "RF Functions"
-    bool visibleAtCreation;
 };
 
 // The identity of the page at a tab index 0..6.

@@ -45,8 +45,10 @@ TPageForm* CreatePageForm(int tabIndex, TTabControl& tabControl, ProgramRun& run
     const PageFormFactory make = kPageForms[static_cast<std::size_t>(tabIndex)];
     TPageForm* form =
         make != nullptr ? make(tabControl, run) : new TEmptyPageForm(tabControl, run, tabIndex);
-    // Shown only now, with all its widgets built, so that every one of them shows with it.
-    form->setVisible(PageIdentityAt(tabIndex).visibleAtCreation);
+    // Every page starts hidden: the host shows the page of the selected tab as soon as the
+    // pages exist, so showing several at creation only to hide them again made Qt lay out
+    // and polish pages nobody sees, on the way to the first frame.
+    form->hide();
     return form;
 }
 
