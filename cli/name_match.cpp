@@ -1,25 +1,6 @@
 #include "cli/name_match.h"
 
 namespace quorvel::cli {
-namespace {
-
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::optional<std::string> MatchName(std::span<const std::string> names, std::string_view given) {
     for (const std::string& name : names) {

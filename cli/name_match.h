@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace quorvel::cli {
+#include "common/number_text.h"
 
-bool SameIgnoringCase(std::string_view a, std::string_view b);
+namespace quorvel::cli {
 
 // The name of `names` that `given` stands for, or nullopt when none (or, ignoring case, more
 // than one) matches.

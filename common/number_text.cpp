@@ -48,4 +48,19 @@ std::string TextAfter(std::string_view text, std::string_view separator) {
                                         : std::string(text.substr(at + separator.size()));
 }
 
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    const auto fold = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (fold(a[i]) != fold(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace quorvel

@@ -48,6 +48,9 @@ std::string StripLeading(char c, std::string_view text);
 // The part before / after the first `separator`; "" when it does not occur.
 std::string TextBefore(std::string_view text, std::string_view separator);
 std::string TextAfter(std::string_view text, std::string_view separator);
+// True when the texts differ at most in the letter case of ASCII letters (names of settings
+// sections and keys, pages, controls); other bytes compare as they are, whatever the locale.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
 
 // An angle in degrees brought into [0, 360) by removing whole turns; an angle beyond 10000
 // radians (about 572958 degrees), an infinity or a NaN gives 0.

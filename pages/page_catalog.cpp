@@ -1,7 +1,8 @@
 #include "pages/page_catalog.h"
 
+#include "common/number_text.h"
+
 #include <array>
-#include <cctype>
 
 #include "pages/number/number_page.h"
 #include "pages/rf/rf_page.h"
@@ -18,19 +19,6 @@ constexpr std::array<PageIdentity, kPageCount> kPages{{
     {"MiscCalc", "Misc", "Misc Functions"},
     {"Pcm Data", "PCM Data", "PCM Data Functions"},
 }};
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // A page whose calculator is not built yet: its captions, no values, no settings.
 class EmptyPageModel final : public PageModel {

@@ -1,5 +1,7 @@
 #include "shell/ini_text_engine.h"
 
+#include "common/number_text.h"
+
 namespace quorvel::ini {
 
 namespace {
@@ -21,22 +23,6 @@ std::string_view Trim(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
-}
-
-char FoldCase(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 enum class LineKind { Other, Section, Entry };
@@ -138,7 +124,7 @@ Placement Locate(std::string_view text, std::string_view section, std::string_vi
     bool inFirstSection = false;
     while (reader.Next(line)) {
         if (line.kind == LineKind::Section) {
-            inSection = SameName(line.name, section);
+            inSection = SameIgnoringCase(line.name, section);
             inFirstSection = inSection && !found.sectionAnchor;
             if (inFirstSection) {
                 found.sectionAnchor = line;
@@ -147,7 +133,7 @@ Placement Locate(std::string_view text, std::string_view section, std::string_vi
             if (inFirstSection) {
                 found.sectionAnchor = line;
             }
-            if (!found.entry && SameName(line.name, key)) {
+            if (!found.entry && SameIgnoringCase(line.name, key)) {
                 found.entry = line;
             }
         }
@@ -177,8 +163,8 @@ std::optional<std::string> FindValue(std::string_view text, std::string_view sec
     bool inSection = false;
     while (reader.Next(line)) {
         if (line.kind == LineKind::Section) {
-            inSection = SameName(line.name, section);
-        } else if (line.kind == LineKind::Entry && inSection && SameName(line.name, key)) {
+            inSection = SameIgnoringCase(line.name, section);
+        } else if (line.kind == LineKind::Entry && inSection && SameIgnoringCase(line.name, key)) {
             return ValueText(line.rawValue);
         }
     }
