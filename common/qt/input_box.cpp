@@ -3,10 +3,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "common/qt/centre_on_screen.h"
+#include "common/qt/ok_cancel_buttons.h"
 #include "common/qt/qt_text.h"
 
 namespace quorvel {
@@ -29,18 +29,7 @@ TInputBoxDlg::TInputBoxDlg(QWidget* parent, std::string_view title, std::string_
     m_edit->setMinimumWidth(260);
     label->setBuddy(m_edit);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeOkCancelRow(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_edit);

@@ -8,13 +8,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include "common/dialog_model.h"
 #include "common/qt/centre_on_screen.h"
+#include "common/qt/ok_cancel_buttons.h"
 #include "common/qt/qt_text.h"
 
 namespace quorvel {
@@ -52,18 +52,7 @@ TModelDlg::TModelDlg(DialogModel& model, QWidget* parent) : QDialog(parent), m_m
         ++row;
     }
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(ok, &QPushButton::clicked, this, &TModelDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &TModelDlg::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeOkCancelRow(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
