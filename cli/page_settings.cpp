@@ -5,6 +5,7 @@
 
 #include "cli/name_match.h"
 #include "shell/file_access.h"
+#include "shell/settings_backup.h"
 #include "shell/settings_file.h"
 #include "shell/whole_file.h"
 
@@ -136,14 +137,10 @@ bool OverlaySettings(const PageModel& page, std::span<const SettingOverlay> entr
 bool SavePageSection(const PageModel& page, const std::string& path,
                      const std::optional<std::string>& original, std::string& error) {
     const std::string native = NativePath(path);
-    if (original) {
-        BackupFile(path);
-        FileState state = FileState::Missing;
-        if (ReadWholeFile(native + ".BAK", state) != original) {
-            error = "could not back up " + Quoted(path) + " to " + Quoted(path + ".BAK") +
-                    " (or the file changed meanwhile); the settings file is left as it was";
-            return false;
-        }
+    if (original && !BackupHolds(path, *original)) {
+        error = "could not back up " + Quoted(path) + " to " + Quoted(path + ".BAK") +
+                " (or the file changed meanwhile); the settings file is left as it was";
+        return false;
     }
     IniText text(original.value_or(std::string()));
     page.SaveSettings(text);

@@ -17,13 +17,13 @@ bool BackupAndRemoveSettings(std::string_view path) {
         // Nothing readable to keep; a file that exists but cannot be read is left alone.
         return state == FileState::Missing;
     }
+    return BackupHolds(path, *original) && std::remove(native.c_str()) == 0;
+}
+
+bool BackupHolds(std::string_view path, const std::string& contents) {
     BackupFile(path);
-    FileState backupState = FileState::Missing;
-    const std::optional<std::string> backup = ReadWholeFile(native + ".BAK", backupState);
-    if (backup != original) {
-        return false;
-    }
-    return std::remove(native.c_str()) == 0;
+    FileState state = FileState::Missing;
+    return ReadWholeFile(NativePath(path) + ".BAK", state) == contents;
 }
 
 }  // namespace quorvel

@@ -2,6 +2,7 @@
 // The step before the settings file is written afresh: keep the old file as path + ".BAK",
 // then remove it so that the new one holds only what this run writes.
 
+#include <string>
 #include <string_view>
 
 namespace quorvel {
@@ -13,5 +14,9 @@ namespace quorvel {
 // of the two files. Returns true when the settings file is gone afterwards (also when there
 // was none).
 bool BackupAndRemoveSettings(std::string_view path);
+
+// Copies the file at `path` to path + ".BAK" and checks the copy: true when the backup now
+// holds exactly `contents` (what the caller read from the file just before).
+bool BackupHolds(std::string_view path, const std::string& contents);
 
 }  // namespace quorvel
