@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/name_match.h"
+#include "common/dialog_typing.h"
 
 namespace quorvel::cli {
 namespace {
@@ -107,19 +108,7 @@ bool ScriptInteraction::TypeIntoBox(DialogModel& dialog, const BoxTyping& typing
              NameList(names));
         return false;
     }
-    // The box's whole text is selected when the user enters it, so the first key that the
-    // dialog lets through replaces it; every accepted key changes the text, as in the window.
-    std::string typed;
-    for (char key : typing.text) {
-        if (dialog.KeyPress(*box, key)) {
-            typed += key;
-            dialog.SetBoxText(*box, typed);
-        }
-    }
-    if (typing.text.empty()) {
-        dialog.SetBoxText(*box, std::string());
-    }
-    dialog.BoxExit(*box);
+    quorvel::TypeIntoBox(dialog, *box, typing.text);
     if (m_verbose) {
         m_err << "  " << *box << ": typed " << Quoted(typing.text) << ", shows "
               << Quoted(dialog.BoxText(*box)) << "\n";

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "pages/datetime/calendar.h"
+#include "common/calendar.h"
 #include "shell/file_access.h"
 
 namespace quorvel {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "pages/datetime/calendar.h"
+#include "common/calendar.h"
 
 namespace quorvel {
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "pages/datetime/calendar.h"
+#include "common/calendar.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // capacitance. Leaving a box solves the others: the frequency box keeps C and solves L, the
 // L and C boxes solve the frequency and then the other part.
 
-#include "pages/rf/solving_dialog.h"
+#include "common/solving_dialog.h"
 
 namespace quorvel {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/safe_math.h"
-#include "pages/wg84/horizon.h"
+#include "common/geodesy/horizon.h"
 
 namespace quorvel {
 namespace {

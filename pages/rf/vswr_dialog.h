@@ -2,7 +2,7 @@
 // TVswrPromptDlg: VSWR, return loss, reflection coefficient and mismatch loss edited together.
 // Leaving any of the four boxes solves the other three from it, as the caption promises.
 
-#include "pages/rf/solving_dialog.h"
+#include "common/solving_dialog.h"
 
 namespace quorvel {
 

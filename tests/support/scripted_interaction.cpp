@@ -48,15 +48,4 @@ bool ScriptedInteraction::RunDialog(DialogModel& dialog) {
     return run(dialog);
 }
 
-void TypeIntoBox(DialogModel& dialog, const std::string& box, const std::string& text) {
-    std::string typed;
-    for (char key : text) {
-        if (dialog.KeyPress(box, key)) {
-            typed += key;
-        }
-    }
-    dialog.SetBoxText(box, typed);
-    dialog.BoxExit(box);
-}
-
 }  // namespace quorvel::testing

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/dialog_typing.h"
 #include "common/interaction.h"
 
 namespace quorvel::testing {
@@ -59,8 +60,6 @@ private:
     std::deque<std::function<bool(DialogModel&)>> m_dialogs;
 };
 
-// Types text into a dialog box as a user would, key by key through the dialog's key filter,
-// then leaves the box.
-void TypeIntoBox(DialogModel& dialog, const std::string& box, const std::string& text);
+using quorvel::TypeIntoBox;
 
 }  // namespace quorvel::testing

@@ -3,7 +3,7 @@
 #include <limits>
 #include <string>
 
-#include "pages/datetime/calendar.h"
+#include "common/calendar.h"
 
 namespace quorvel {
 namespace {

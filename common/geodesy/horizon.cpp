@@ -1,4 +1,4 @@
-#include "pages/wg84/horizon.h"
+#include "common/geodesy/horizon.h"
 
 #include <cmath>
 

@@ -1,9 +1,10 @@
 #pragma once
-// Calendar and time-code computations of the Date/Time page and of the diagnostics clock:
-// leap years, day of year and back, seconds split into days/hours/minutes/seconds, the
-// one-digit-year Julian date, seconds since 1970 and 1958, and the text forms of a date, a
-// time of day and a time of year. Every date is a Gregorian date of local time; there are no
-// time zones and no leap seconds. Free functions without state; none of them fails.
+// Calendar and time-code computations of the Date/Time page, the error log and the
+// diagnostics clock: leap years, day of year and back, seconds split into
+// days/hours/minutes/seconds, the one-digit-year Julian date, seconds since 1970 and 1958, and
+// the text forms of a date, a time of day and a time of year. Every date is a Gregorian date of
+// local time; there are no time zones and no leap seconds. Free functions without state; none
+// of them fails.
 //
 // Two forms of the time of year appear here:
 //   counted from day 1:             day of year x 86400 + time of day (Jan 1 00:00:00 is 86400),

@@ -1,4 +1,4 @@
-#include "pages/rf/solving_dialog.h"
+#include "common/solving_dialog.h"
 
 #include "common/number_text.h"
 #include "common/prompts.h"

@@ -6,7 +6,7 @@
 
 #include "common/number_text.h"
 #include "common/safe_math.h"
-#include "pages/datetime/calendar.h"
+#include "common/calendar.h"
 
 namespace quorvel {
 

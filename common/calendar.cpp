@@ -1,7 +1,7 @@
 // The calendar computations. The text forms live in calendar_text.cpp, so that the diagnostics
 // clock, which needs only the day of year, does not pull in number formatting.
 
-#include "pages/datetime/calendar.h"
+#include "common/calendar.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 // Horizon distances of the geodesy library: how far an observer at a given altitude sees,
-// optically and by radio. Shared by the WGS-84 page and the RF page.
+// optically and by radio. Shared by the WGS-84, RF and other pages.
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "pages/datetime/calendar.h"
+#include "common/calendar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 #pragma once
-// The common part of the RF page's two solving dialogs: a group of related numbers, one edit
-// box each. When the user leaves a box the dialog reads every box, refusing (with the error
-// cue) text that does not read or lies outside the box's range, solves the rest of the group
-// from the box that was left, and shows every value again. OK hands the group back to the
-// caller; Cancel, Escape or the close box leave the caller untouched.
+// The common part of the solving dialogs (the RF page's VSWR and resonance dialogs among
+// them): a group of related numbers, one edit box each. When the user leaves a box the dialog
+// reads every box, refusing (with the error cue) text that does not read or lies outside the
+// box's range, solves the rest of the group from the box that was left, and shows every value
+// again. OK hands the group back to the caller; Cancel, Escape or the close box leave the
+// caller untouched.
 
 #include <span>
 #include <string>
