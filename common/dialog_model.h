@@ -13,8 +13,9 @@
 namespace quorvel {
 
 struct DialogBox {
-    std::string name;     // object name of the edit box, for example "EditVswr"
-    std::string caption;  // the label beside it, for example "VSWR"
+    std::string name;       // object name of the edit box, for example "EditVswr"
+    std::string caption;    // the label beside it, for example "VSWR"
+    std::string hint = {};  // the box's tool tip, empty for none
 };
 
 class DialogModel {

@@ -41,6 +41,9 @@ TModelDlg::TModelDlg(DialogModel& model, QWidget* parent) : QDialog(parent), m_m
         label->setTextFormat(Qt::PlainText);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(ToQString(box.name));
+        if (!box.hint.empty()) {
+            edit->setToolTip(ToQString(box.hint));
+        }
         edit->installEventFilter(this);
         label->setBuddy(edit);
         connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
