@@ -1,8 +1,8 @@
 #pragma once
 // The one window that shows any entry dialog model: the model's caption as title, a label and
 // an edit box per box of the model (the edit named after the box, the label after the box
-// with "Label" in front, the box's hint as its tool tip), "OK" (OKBtn, the default button) and
-// "Cancel" (CancelBtn, also Escape and the close box). Centred on the screen.
+// with "Label" in front, the box's hint as its tool tip), "OK" (OKBtn, the default button)
+// and "Cancel" (CancelBtn, also Escape and the close box). Centred on the screen.
 //
 // The window only carries the user's actions to the model: a typed key goes through
 // DialogModel::KeyPress and is dropped when refused; a changed text goes to SetBoxText; a box
