@@ -15,7 +15,7 @@ packages=(
     build-essential cmake pkg-config ninja-build
     qt6-base-dev libgl-dev libjpeg-dev libasound2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation xvfb xauth x11-utils locales
+    fonts-liberation fonts-noto-mono xvfb xauth x11-utils locales
     clang libclang-rt-14-dev
 )
 

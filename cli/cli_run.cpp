@@ -7,10 +7,11 @@
 #include "cli/cli_args.h"
 #include "cli/display_output.h"
 #include "cli/fixed_clock.h"
+#include "cli/menu_address.h"
 #include "cli/name_match.h"
 #include "cli/page_settings.h"
 #include "cli/script_interaction.h"
-#include "pages/page_catalog.h"
+#include "pages/page_registry.h"
 #include "shell/ini_store.h"
 #include "shell/program_identity.h"
 
@@ -23,7 +24,7 @@ constexpr std::string_view kProgram = "quorvel-cli: ";
 std::string PageSections() {
     std::string list;
     for (int i = 0; i < kPageCount; ++i) {
-        const std::string_view section = PageIdentityAt(i).section;
+        const std::string_view section = PageAt(i).identity.section;
         list += i > 0 ? ", " : "";
         list +=
             section.find(' ') == std::string_view::npos ? std::string(section) : Quoted(section);
@@ -92,7 +93,7 @@ private:
 
     int ListPages() {
         for (int i = 0; i < kPageCount; ++i) {
-            const PageIdentity& page = PageIdentityAt(i);
+            const PageIdentity& page = PageAt(i).identity;
             m_out << page.section << '\t' << page.tab << '\t' << page.caption << '\n';
         }
         return kExitOk;
@@ -105,11 +106,17 @@ private:
         return kExitOk;
     }
 
+    // One line per command: the menu, the caption (empty for a menu that acts on pop-up)
+    // and the item's object name (empty where the page names none).
     int ListCommands(const PageModel& page) {
         for (const PopupMenu& menu : page.Menus()) {
-            for (const std::string& item : menu.items) {
-                if (item != "-") {
-                    m_out << menu.name << '\t' << ShownText(item) << '\n';
+            if (menu.actsOnPopup) {
+                m_out << menu.name << "\t\t\n";
+            }
+            for (const MenuItem& item : menu.items) {
+                if (item.IsCommand()) {
+                    m_out << menu.name << '\t' << ShownText(item.caption) << '\t' << item.name
+                          << '\n';
                 }
             }
         }
@@ -147,18 +154,6 @@ private:
         return kExitOk;
     }
 
-    static std::vector<std::string> MenuCaptions(const PageModel& page) {
-        std::vector<std::string> captions;
-        for (const PopupMenu& menu : page.Menus()) {
-            for (const std::string& item : menu.items) {
-                if (item != "-") {
-                    captions.push_back(item);
-                }
-            }
-        }
-        return captions;
-    }
-
     static std::vector<std::string> ControlNames(const PageModel& page) {
         std::vector<std::string> names;
         for (const DisplayItem& item : page.Display()) {
@@ -170,37 +165,52 @@ private:
     static bool RunAction(PageModel& page, const Action& action, ScriptInteraction& ui,
                           std::string& error) {
         const std::string section(page.SectionName());
-        std::vector<std::string> names =
-            action.kind == Action::Kind::Menu ? MenuCaptions(page) : ControlNames(page);
-        const std::string control = MatchName(names, action.control).value_or(action.control);
-
-        ui.BeginCommand(action.shown, action.answers);
         bool known = false;
         std::string missing;
-        switch (action.kind) {
-            case Action::Kind::Menu:
-                // A separator is no command.
-                known = control != "-" && page.RunMenuCommand(control, ui);
-                missing = "no menu command " + Quoted(action.control) + "; its commands are " +
-                          (names.empty() ? std::string("none") : NameList(names, 99));
-                break;
-            case Action::Kind::Check:
-                known = page.CheckBoxClicked(control, action.checked, ui);
-                missing = "no check box " + Quoted(action.control);
-                break;
-            case Action::Kind::Edit:
-                known = page.EditEntered(control, action.text, ui);
-                missing = "no edit box " + Quoted(action.control);
-                break;
-            case Action::Kind::Choose:
-                known = page.ListChosen(control, action.index, ui);
-                missing = "no list " + Quoted(action.control) + " with an item " +
-                          std::to_string(action.index);
-                break;
-            case Action::Kind::Click:
-                known = page.ButtonClicked(control, ui);
-                missing = "no button " + Quoted(action.control);
-                break;
+        if (action.kind == Action::Kind::Menu) {
+            const std::vector<PopupMenu> menus = page.Menus();
+            const MenuCommandLookup lookup = FindMenuCommand(menus, action.control);
+            if (!lookup.ambiguous.empty()) {
+                std::vector<std::string> quoted;
+                for (const std::string& name : lookup.ambiguous) {
+                    quoted.push_back(Quoted(name));
+                }
+                error = "page " + Quoted(section) + " has the menu command " +
+                        Quoted(action.control) + " in more than one menu; name one of " +
+                        NameList(quoted, 99);
+                return false;
+            }
+            ui.BeginCommand(action.shown, action.answers);
+            known = lookup.found &&
+                    page.RunMenuCommand({lookup.command.menu, lookup.command.caption}, ui);
+            const std::vector<std::string> names = MenuCommandNames(menus);
+            missing = "no menu command " + Quoted(action.control) + "; its commands are " +
+                      (names.empty() ? std::string("none") : NameList(names, 99));
+        } else {
+            const std::vector<std::string> names = ControlNames(page);
+            const std::string control = MatchName(names, action.control).value_or(action.control);
+            ui.BeginCommand(action.shown, action.answers);
+            switch (action.kind) {
+                case Action::Kind::Menu:
+                    break;
+                case Action::Kind::Check:
+                    known = page.CheckBoxClicked(control, action.checked, ui);
+                    missing = "no check box " + Quoted(action.control);
+                    break;
+                case Action::Kind::Edit:
+                    known = page.EditEntered(control, action.text, ui);
+                    missing = "no edit box " + Quoted(action.control);
+                    break;
+                case Action::Kind::Choose:
+                    known = page.ListChosen(control, action.index, ui);
+                    missing = "no list " + Quoted(action.control) + " with an item " +
+                              std::to_string(action.index);
+                    break;
+                case Action::Kind::Click:
+                    known = page.ButtonClicked(control, ui);
+                    missing = "no button " + Quoted(action.control);
+                    break;
+            }
         }
         if (!known) {
             error = "page " + Quoted(section) + " has " + missing;

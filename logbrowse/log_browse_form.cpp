@@ -10,6 +10,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "common/qt/fixed_pitch_font.h"
+
 namespace quorvel {
 
 TLogBrowseForm::TLogBrowseForm(const QString& text, const QString& workingDirectory,
@@ -22,7 +24,8 @@ TLogBrowseForm::TLogBrowseForm(const QString& text, const QString& workingDirect
     m_memoLog->setObjectName(QStringLiteral("MemoLog"));
     m_memoLog->setReadOnly(true);
     m_memoLog->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_memoLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_memoLog->setFont(
+        FixedPitchFont(QFontDatabase::systemFont(QFontDatabase::FixedFont).pointSizeF()));
     // The view only ever grows at the end; an undo history would keep a second copy of it.
     m_memoLog->document()->setUndoRedoEnabled(false);
     m_memoLog->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

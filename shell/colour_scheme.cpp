@@ -34,13 +34,6 @@ constexpr std::array<ColourKey, 18> kColourKeys{{
     {"DisplayPageLabelColor", &S::displayPageLabelColor},
 }};
 
-constexpr std::array<std::string_view, 1> kPanelMain{"PanelMain"};
-constexpr std::array<std::string_view, 1> kPanel1{"Panel1"};
-constexpr std::array<std::string_view, 7> kWg84Panels{"PanelMain", "Panel3",  "Panel4", "Panel5",
-                                                      "Panel9",    "Panel10", "Panel11"};
-constexpr std::array<std::string_view, 3> kPcmHeadings{"LabelBasicFrameInfo", "LabelDataWordInfo",
-                                                       "LabelBerInfo"};
-
 }  // namespace
 
 std::span<const ColourKey> ColourKeys() {
@@ -62,27 +55,6 @@ Rgb ColourRgb(ColourValue colour) {
     const auto bits = static_cast<std::uint32_t>(colour);
     return {static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
             static_cast<int>((bits >> 16) & 0xFF)};
-}
-
-PageColourTargets ColourTargetsOfPage(int tabIndex) {
-    switch (tabIndex) {
-        case 0:
-            return {kPanelMain, {}, "LabelRatio"};
-        case 1:
-            return {kPanel1, {}, "LabelBitsRequired"};
-        case 2:
-            return {kPanelMain, {}, "LabelPower"};
-        case 3:
-            return {kPanel1, {}, "LabelGregDate"};
-        case 4:
-            return {kWg84Panels, {}, "LabelLatRef"};
-        case 5:
-            return {kPanelMain, {}, "LabelVectorX"};
-        case 6:
-            return {kPanelMain, kPcmHeadings, "LabelBitrate"};
-        default:
-            return {};
-    }
 }
 
 }  // namespace quorvel

@@ -81,16 +81,4 @@ inline int SystemColourIndex(ColourValue colour) {
 // The red, green and blue parts of a plain colour; bits above 23 are ignored.
 Rgb ColourRgb(ColourValue colour);
 
-// Where a page shows the scheme: the panels that take "DeviceGuiColor" as background and
-// "DeviceGuiLabelColor" as font colour, the labels that also take "DeviceGuiLabelColor", and
-// the reference result label that takes "DeviceGuiDataColor".
-struct PageColourTargets {
-    std::span<const std::string_view> mainPanels;
-    std::span<const std::string_view> headingLabels;
-    std::string_view referenceLabel;
-};
-
-// The targets of the page at tab index 0..6; empty targets for any other index.
-PageColourTargets ColourTargetsOfPage(int tabIndex);
-
 }  // namespace quorvel

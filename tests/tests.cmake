@@ -13,7 +13,7 @@ if(QUORVEL_CORE_TESTS)
     target_include_directories(quorvel_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(quorvel_tests PRIVATE
         QUORVEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QUORVEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
-    gtest_discover_tests(quorvel_tests DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(quorvel_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
 endif()
 
 # Form and dialog tests: one Qt Test program per tests/**/qt/*_test.cpp, run offscreen.
@@ -23,9 +23,13 @@ if(QUORVEL_GUI)
     list(FILTER QUORVEL_QT_TESTS INCLUDE REGEX "/qt/[^/]*_test\\.cpp$")
     file(GLOB_RECURSE QUORVEL_QT_TEST_SUPPORT CONFIGURE_DEPENDS
         ${CMAKE_SOURCE_DIR}/tests/qt_support/*.cpp)
+    # The support's own tests (tests/qt_support/qt/) are test programs of their own.
+    list(FILTER QUORVEL_QT_TEST_SUPPORT EXCLUDE REGEX "_test\\.cpp$")
     if(QUORVEL_QT_TEST_SUPPORT)
         # The Qt tests share the toolkit-free fake clock with the library tests.
-        add_library(quorvel_qt_test_support STATIC ${QUORVEL_QT_TEST_SUPPORT}
+        # Objects rather than an archive, so that every Qt test program gets the start-up
+        # watch over unanswered modal windows, whichever of the helpers it uses.
+        add_library(quorvel_qt_test_support OBJECT ${QUORVEL_QT_TEST_SUPPORT}
             ${CMAKE_SOURCE_DIR}/tests/support/fake_clock.cpp)
         set_target_properties(quorvel_qt_test_support PROPERTIES AUTOMOC ON)
         target_link_libraries(quorvel_qt_test_support PUBLIC quorvel_gui Qt6::Test)
@@ -43,7 +47,8 @@ if(QUORVEL_GUI)
         target_compile_definitions(${name} PRIVATE
             QUORVEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QUORVEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
         add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+            TIMEOUT 120)
     endforeach()
 endif()
 
@@ -52,3 +57,16 @@ file(GLOB_RECURSE QUORVEL_TEST_FRAGMENTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/t
 foreach(fragment ${QUORVEL_TEST_FRAGMENTS})
     include(${fragment})
 endforeach()
+
+# Every test that came without a time limit of its own gets one, so that no test can hold up
+# a run. Deferred to the end of the top directory, after the fuzz replays and every fragment.
+function(quorvel_limit_test_times)
+    get_property(tests DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY TESTS)
+    foreach(test ${tests})
+        get_test_property(${test} TIMEOUT limit)
+        if(NOT limit)
+            set_tests_properties(${test} PROPERTIES TIMEOUT 120)
+        endif()
+    endforeach()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL quorvel_limit_test_times)

@@ -6,22 +6,13 @@
 #include "common/safe_math.h"
 #include "pages/number/float_encodings.h"
 #include "pages/number/integer_encodings.h"
-#include "shell/settings_file.h"
 
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kSection = "Number";
 constexpr std::string_view kEditBaseNumber = "EditBaseNumber";
 constexpr std::string_view kComboNumBits = "ComboNumBits";
 constexpr std::string_view kComboRotBits = "ComboRotBits";
-
-constexpr std::array<SettingKey, 4> kKeys{{
-    {"Base10Value", SettingType::Unsigned},
-    {"NumBits", SettingType::Int},
-    {"ConvertBase", SettingType::Int},
-    {"BitsToRotate", SettingType::Int},
-}};
 
 struct RadixButton {
     std::string_view name;
@@ -81,36 +72,22 @@ void AddEncodingRow(DisplayList& list, std::string_view label, std::uint32_t pat
 
 }  // namespace
 
-std::span<const SettingKey> NumberPageModel::SettingKeys() const {
-    return kKeys;
+std::unique_ptr<PageModel> NumberPage::MakeModel(const PageContext&) {
+    return std::make_unique<NumberPageModel>();
 }
 
-void NumberPageModel::ReadSettings(const IniStore& store) {
-    NumberValues& v = m_values;
-    ReadIniUnsigned(store, kSection, "Base10Value", 10, v.baseValue);
+std::span<const SettingField<NumberPageModel, NumberValues>> NumberPageModel::SettingFields() {
     // A width or count outside what the lists offer is refused, as an unreadable key is: N
-    // beyond 32 has no bit mask and neither list could show it as its selection.
-    std::int32_t numBits = v.numBits;
-    if (ReadIniInt(store, kSection, "NumBits", numBits) && numBits >= kMinNumBits &&
-        numBits <= kMaxNumBits) {
-        v.numBits = numBits;
-    }
-    // An unknown radix is kept: the page shows "unk" and no radix button until one is
-    // clicked, and writes the number back as it found it.
-    ReadIniInt(store, kSection, "ConvertBase", v.convertBase);
-    std::int32_t bitsToRotate = v.bitsToRotate;
-    if (ReadIniInt(store, kSection, "BitsToRotate", bitsToRotate) && bitsToRotate >= 0 &&
-        bitsToRotate <= kMaxBitsToRotate) {
-        v.bitsToRotate = bitsToRotate;
-    }
-}
-
-void NumberPageModel::WriteSettings(IniStore& store) const {
-    const NumberValues& v = m_values;
-    WriteIniUnsigned(store, kSection, "Base10Value", 10, v.baseValue);
-    WriteIniInt(store, kSection, "NumBits", v.numBits);
-    WriteIniInt(store, kSection, "ConvertBase", v.convertBase);
-    WriteIniInt(store, kSection, "BitsToRotate", v.bitsToRotate);
+    // beyond 32 has no bit mask and neither list could show it as its selection. An unknown
+    // radix is kept: the page shows "unk" and no radix button until one is clicked, and
+    // writes the number back as it found it.
+    static constexpr std::array<SettingField<NumberPageModel, NumberValues>, 4> kFields{{
+        {"Base10Value", Stored<&NumberValues::baseValue>},
+        {"NumBits", Stored<&NumberValues::numBits>, nullptr, kMinNumBits, kMaxNumBits},
+        {"ConvertBase", Stored<&NumberValues::convertBase>},
+        {"BitsToRotate", Stored<&NumberValues::bitsToRotate>, nullptr, 0, kMaxBitsToRotate},
+    }};
+    return kFields;
 }
 
 std::string NumberPageModel::EntryText() const {

@@ -5,10 +5,13 @@
 // box in the chosen entry radix; two lists choose N and the rotation count. Kept in section
 // "Number" of the settings file.
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
-#include "shell/page_model.h"
+#include "pages/page_entry.h"
+#include "shell/page_tables.h"
 
 namespace quorvel {
 
@@ -20,16 +23,22 @@ struct NumberValues {
     std::int32_t bitsToRotate = 0;  // k, the rotation count, 0..31
 };
 
-class NumberPageModel final : public PageModel {
+// The Number page in the page registry.
+struct NumberPage {
+    static constexpr PageIdentity kIdentity{"Number", "Number", "Number Functions"};
+    static constexpr std::array<std::string_view, 1> kMainPanels{"Panel1"};
+    static constexpr PageColourTargets kColours{kMainPanels, {}, "LabelBitsRequired"};
+    static std::unique_ptr<PageModel> MakeModel(const PageContext& context);
+    static TPageForm* MakeForm(PageFormContext& context);
+};
+
+class NumberPageModel final : public TablePageModel<NumberPageModel, NumberValues> {
 public:
     static constexpr int kMinNumBits = 4;
     static constexpr int kMaxNumBits = 32;
     static constexpr int kMaxBitsToRotate = 31;
 
-    std::string_view SectionName() const override { return "Number"; }
-    std::string_view TabCaption() const override { return "Number"; }
-    std::string_view PageCaption() const override { return "Number Functions"; }
-    std::span<const SettingKey> SettingKeys() const override;
+    NumberPageModel() : TablePageModel(NumberPage::kIdentity) {}
 
     // EditBaseNumber, the four radix buttons, ComboNumBits, ComboRotBits, the two counts, the
     // sixteen pattern texts row by row, the eight encoding labels and the three float labels.
@@ -56,16 +65,14 @@ public:
     // hexadecimal, by the entry radix; "unk" for an unknown radix.
     std::string EntryText() const;
 
-    const NumberValues& Values() const { return m_values; }
-
-protected:
-    // "NumBits" outside 4..32 and "BitsToRotate" outside 0..31 are refused like an
-    // unreadable key: the value held stays. "ConvertBase" is taken as it stands.
-    void ReadSettings(const IniStore& store) override;
-    void WriteSettings(IniStore& store) const override;
-
 private:
-    NumberValues m_values;
+    friend TablePageModel;
+    // "Base10Value" (radix 10), "NumBits", "ConvertBase" and "BitsToRotate". "NumBits"
+    // outside 4..32 and "BitsToRotate" outside 0..31 are refused like an unreadable key: the
+    // value held stays. "ConvertBase" is taken as it stands.
+    static std::span<const SettingField<NumberPageModel, NumberValues>> SettingFields();
+    // The page has no popup menu.
+    static std::span<const MenuEntry<NumberPageModel>> MenuEntries() { return {}; }
 };
 
 }  // namespace quorvel

@@ -7,30 +7,11 @@
 #include "pages/rf/res_freq_dialog.h"
 #include "pages/rf/rf_formulas.h"
 #include "pages/rf/vswr_dialog.h"
-#include "shell/settings_file.h"
 
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kSection = "RF";
 constexpr std::string_view kCheckBoxNonNrzlCode = "CheckBoxNonNrzlCode";
-
-constexpr std::array<SettingKey, 14> kKeys{{
-    {"Ratio", SettingType::Real},
-    {"WaveLenFreqGhz", SettingType::Real},
-    {"DishDiameterFt", SettingType::Real},
-    {"DishFreqMhz", SettingType::Real},
-    {"AntAltFt", SettingType::Real},
-    {"Watts", SettingType::Real},
-    {"Vswr", SettingType::Real},
-    {"VswrRefCoef", SettingType::Real},
-    {"FoL", SettingType::Real},
-    {"Foc", SettingType::Real},
-    {"BitRate", SettingType::Int},
-    {"IfFilter", SettingType::Real},
-    {"VideoFilter", SettingType::Real},
-    {"NonNrzCode", SettingType::Bool},
-}};
 
 // Bounds of the prompts (high, low in the order the prompts take them).
 constexpr double kDbHigh = 100;
@@ -39,7 +20,11 @@ constexpr int kDecimals = 2;
 
 }  // namespace
 
-RfPageModel::RfPageModel() {
+std::unique_ptr<PageModel> RfPage::MakeModel(const PageContext&) {
+    return std::make_unique<RfPageModel>();
+}
+
+RfPageModel::RfPageModel() : TablePageModel(RfPage::kIdentity) {
     DeriveDecibels();
     DeriveWavelength();
     DeriveDish();
@@ -49,8 +34,55 @@ RfPageModel::RfPageModel() {
     DeriveResonance();
 }
 
-std::span<const SettingKey> RfPageModel::SettingKeys() const {
-    return kKeys;
+std::span<const SettingField<RfPageModel, RfValues>> RfPageModel::SettingFields() {
+    using Model = RfPageModel;
+    // The reflection coefficient is an input of its own, not derived from the VSWR; the
+    // filter bandwidths are taken as stored, not recomputed.
+    static constexpr std::array<SettingField<Model, RfValues>, 14> kFields{{
+        {"Ratio", Stored<&RfValues::ratio>, &Model::DeriveDecibels},
+        {"WaveLenFreqGhz", Stored<&RfValues::freqGhz>, &Model::DeriveWavelength},
+        {"DishDiameterFt", Stored<&RfValues::dishDiameterFt>},
+        {"DishFreqMhz", Stored<&RfValues::dishFreqMhz>, &Model::DeriveDish},
+        {"AntAltFt", Stored<&RfValues::antAltFt>, &Model::DeriveHorizon},
+        {"Watts", Stored<&RfValues::watts>, &Model::DerivePowerFromWatts},
+        {"Vswr", Stored<&RfValues::vswr>},
+        {"VswrRefCoef", Stored<&RfValues::refCoef>, &Model::DeriveVswrLosses},
+        {"FoL", Stored<&RfValues::inductanceNh>},
+        {"Foc", Stored<&RfValues::capacitancePf>, &Model::DeriveResonance},
+        {"BitRate", Stored<&RfValues::bitRate>},
+        {"IfFilter", Stored<&RfValues::ifFilterKhz>},
+        {"VideoFilter", Stored<&RfValues::videoFilterKhz>},
+        {"NonNrzCode", Stored<&RfValues::nonNrzlCode>},
+    }};
+    return kFields;
+}
+
+std::span<const MenuEntry<RfPageModel>> RfPageModel::MenuEntries() {
+    using Model = RfPageModel;
+    using Menu = MenuTable<Model>;
+    static constexpr std::string_view kPanels = "PopupMenu1";
+    static constexpr std::array kEntries{
+        Menu::Command(kPanels, "Ratio To Db", &Model::RatioToDbCommand),
+        Menu::Command(kPanels, "Db to Power Ratio", &Model::DbToPowerRatioCommand),
+        Menu::Command(kPanels, "Db to Voltage Ratio", &Model::DbToVoltageRatioCommand),
+        Menu::Separator(kPanels),
+        Menu::Command(kPanels, "Wave Length", &Model::WaveLengthCommand),
+        Menu::Separator(kPanels),
+        Menu::Command(kPanels, "Parbolic Antenna Gain", &Model::DishGainCommand),
+        Menu::Separator(kPanels),
+        Menu::Command(kPanels, "RF Horizon", &Model::RfHorizonCommand),
+        Menu::Separator(kPanels),
+        Menu::Command(kPanels, "dBm to Watts", &Model::DbmToWattsCommand),
+        Menu::Command(kPanels, "dBw to Watts", &Model::DbwToWattsCommand),
+        Menu::Command(kPanels, "Watts to dBm", &Model::WattsCommand),
+        Menu::Command(kPanels, "Watts to dBw", &Model::WattsCommand),
+        Menu::Separator(kPanels),
+        Menu::Command(kPanels, "VSWR", &Model::VswrCommand),
+        Menu::Separator(kPanels),
+        Menu::Command(kPanels, "Resonant Frequency", &Model::ResonanceCommand),
+        Menu::Command("PopupMenuFilters", "Bit Rate", &Model::BitRateCommand),
+    };
+    return kEntries;
 }
 
 void RfPageModel::DeriveDecibels() {
@@ -89,51 +121,6 @@ void RfPageModel::DeriveFilters() {
                         m_values.videoFilterKhz);
 }
 
-void RfPageModel::ReadSettings(const IniStore& store) {
-    RfValues& v = m_values;
-    ReadIniReal(store, kSection, "Ratio", v.ratio);
-    DeriveDecibels();
-    ReadIniReal(store, kSection, "WaveLenFreqGhz", v.freqGhz);
-    DeriveWavelength();
-    ReadIniReal(store, kSection, "DishDiameterFt", v.dishDiameterFt);
-    ReadIniReal(store, kSection, "DishFreqMhz", v.dishFreqMhz);
-    DeriveDish();
-    ReadIniReal(store, kSection, "AntAltFt", v.antAltFt);
-    DeriveHorizon();
-    ReadIniReal(store, kSection, "Watts", v.watts);
-    DerivePowerFromWatts();
-    // The reflection coefficient is an input of its own: it is not derived from the VSWR.
-    ReadIniReal(store, kSection, "Vswr", v.vswr);
-    ReadIniReal(store, kSection, "VswrRefCoef", v.refCoef);
-    DeriveVswrLosses();
-    ReadIniReal(store, kSection, "FoL", v.inductanceNh);
-    ReadIniReal(store, kSection, "Foc", v.capacitancePf);
-    DeriveResonance();
-    // The filter bandwidths are taken as stored, not recomputed.
-    ReadIniInt(store, kSection, "BitRate", v.bitRate);
-    ReadIniReal(store, kSection, "IfFilter", v.ifFilterKhz);
-    ReadIniReal(store, kSection, "VideoFilter", v.videoFilterKhz);
-    ReadIniBool(store, kSection, "NonNrzCode", v.nonNrzlCode);
-}
-
-void RfPageModel::WriteSettings(IniStore& store) const {
-    const RfValues& v = m_values;
-    WriteIniReal(store, kSection, "Ratio", v.ratio);
-    WriteIniReal(store, kSection, "WaveLenFreqGhz", v.freqGhz);
-    WriteIniReal(store, kSection, "DishDiameterFt", v.dishDiameterFt);
-    WriteIniReal(store, kSection, "DishFreqMhz", v.dishFreqMhz);
-    WriteIniReal(store, kSection, "AntAltFt", v.antAltFt);
-    WriteIniReal(store, kSection, "Watts", v.watts);
-    WriteIniReal(store, kSection, "Vswr", v.vswr);
-    WriteIniReal(store, kSection, "VswrRefCoef", v.refCoef);
-    WriteIniReal(store, kSection, "FoL", v.inductanceNh);
-    WriteIniReal(store, kSection, "Foc", v.capacitancePf);
-    WriteIniInt(store, kSection, "BitRate", v.bitRate);
-    WriteIniReal(store, kSection, "IfFilter", v.ifFilterKhz);
-    WriteIniReal(store, kSection, "VideoFilter", v.videoFilterKhz);
-    WriteIniBool(store, kSection, "NonNrzCode", v.nonNrzlCode);
-}
-
 DisplayList RfPageModel::Display() const {
     const RfValues& v = m_values;
     const auto label = [](std::string_view name, double value, int precision = 8,
@@ -168,46 +155,6 @@ DisplayList RfPageModel::Display() const {
         label("LabelVideoFilter", v.videoFilterKhz, 8, 1),
         DisplayItem{std::string(kCheckBoxNonNrzlCode), YesNoText(v.nonNrzlCode)},
     };
-}
-
-std::vector<PopupMenu> RfPageModel::Menus() const {
-    return {
-        {"PopupMenu1",
-         {"Ratio To Db", "Db to Power Ratio", "Db to Voltage Ratio", "-", "Wave Length", "-",
-          "Parbolic Antenna Gain", "-", "RF Horizon", "-", "dBm to Watts", "dBw to Watts",
-          "Watts to dBm", "Watts to dBw", "-", "VSWR", "-", "Resonant Frequency"}},
-        {"PopupMenuFilters", {"Bit Rate"}},
-    };
-}
-
-bool RfPageModel::RunMenuCommand(std::string_view caption, Interaction& ui) {
-    using Command = void (RfPageModel::*)(Interaction&);
-    struct Entry {
-        std::string_view caption;
-        Command run;
-    };
-    static constexpr std::array<Entry, 13> kCommands{{
-        {"Ratio To Db", &RfPageModel::RatioToDbCommand},
-        {"Db to Power Ratio", &RfPageModel::DbToPowerRatioCommand},
-        {"Db to Voltage Ratio", &RfPageModel::DbToVoltageRatioCommand},
-        {"Wave Length", &RfPageModel::WaveLengthCommand},
-        {"Parbolic Antenna Gain", &RfPageModel::DishGainCommand},
-        {"RF Horizon", &RfPageModel::RfHorizonCommand},
-        {"dBm to Watts", &RfPageModel::DbmToWattsCommand},
-        {"dBw to Watts", &RfPageModel::DbwToWattsCommand},
-        {"Watts to dBm", &RfPageModel::WattsCommand},
-        {"Watts to dBw", &RfPageModel::WattsCommand},
-        {"VSWR", &RfPageModel::VswrCommand},
-        {"Resonant Frequency", &RfPageModel::ResonanceCommand},
-        {"Bit Rate", &RfPageModel::BitRateCommand},
-    }};
-    for (const Entry& entry : kCommands) {
-        if (entry.caption == caption) {
-            (this->*entry.run)(ui);
-            return true;
-        }
-    }
-    return false;
 }
 
 bool RfPageModel::CheckBoxClicked(std::string_view control, bool checked, Interaction&) {

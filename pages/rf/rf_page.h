@@ -4,9 +4,12 @@
 // Only inputs are stored; every derived value is recomputed when its input changes and when
 // the settings are read.
 
+#include <array>
 #include <cstdint>
+#include <memory>
 
-#include "shell/page_model.h"
+#include "pages/page_entry.h"
+#include "shell/page_tables.h"
 
 namespace quorvel {
 
@@ -40,32 +43,34 @@ struct RfValues {
     bool nonNrzlCode = false;    // input
 };
 
-class RfPageModel final : public PageModel {
+// The RF page in the page registry.
+struct RfPage {
+    static constexpr PageIdentity kIdentity{"RF", "RF", "RF Functions"};
+    static constexpr std::array<std::string_view, 1> kMainPanels{"PanelMain"};
+    static constexpr PageColourTargets kColours{kMainPanels, {}, "LabelRatio"};
+    static std::unique_ptr<PageModel> MakeModel(const PageContext& context);
+    static TPageForm* MakeForm(PageFormContext& context);
+};
+
+class RfPageModel final : public TablePageModel<RfPageModel, RfValues> {
 public:
     // Every input 0 (false), every derived value computed from those zeros, so that a page
     // that never read a settings file shows what its inputs give (a ratio of 0 is "1E28" dB).
     RfPageModel();
 
-    std::string_view SectionName() const override { return "RF"; }
-    std::string_view TabCaption() const override { return "RF"; }
-    std::string_view PageCaption() const override { return "RF Functions"; }
-    std::span<const SettingKey> SettingKeys() const override;
-
     // The 25 result labels in the order the page writes them, then CheckBoxNonNrzlCode.
     DisplayList Display() const override;
-    // PopupMenu1 (the seven calculator panels) and PopupMenuFilters (the bit-rate panel).
-    std::vector<PopupMenu> Menus() const override;
 
-    bool RunMenuCommand(std::string_view caption, Interaction& ui) override;
     bool CheckBoxClicked(std::string_view control, bool checked, Interaction& ui) override;
 
-    const RfValues& Values() const { return m_values; }
-
-protected:
-    void ReadSettings(const IniStore& store) override;
-    void WriteSettings(IniStore& store) const override;
-
 private:
+    friend TablePageModel;
+    // The fourteen keys in the order they are read and written, each read followed by the
+    // derivation of what it feeds.
+    static std::span<const SettingField<RfPageModel, RfValues>> SettingFields();
+    // PopupMenu1 (the seven calculator panels) and PopupMenuFilters (the bit-rate panel).
+    static std::span<const MenuEntry<RfPageModel>> MenuEntries();
+
     void DeriveDecibels();
     void DeriveWavelength();
     void DeriveDish();
@@ -87,8 +92,6 @@ private:
     void VswrCommand(Interaction& ui);
     void ResonanceCommand(Interaction& ui);
     void BitRateCommand(Interaction& ui);
-
-    RfValues m_values;
 };
 
 }  // namespace quorvel

@@ -95,7 +95,7 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
     m_tabControl = new TTabControl(panel);
     m_tabControl->setGeometry(panel->rect());
     for (int tab = 0; tab < kPageCount; ++tab) {
-        m_tabControl->AddTab(ToQString(PageIdentityAt(tab).tab));
+        m_tabControl->AddTab(ToQString(PageAt(tab).identity.tab));
     }
     m_tabControl->raise();
     connect(m_tabControl, &TTabControl::Changed, this, &TQuorvelMainForm::TabControlChange);
@@ -347,7 +347,7 @@ void TQuorvelMainForm::ApplyColourScheme() {
         if (page == nullptr) {
             continue;
         }
-        const PageColourTargets targets = ColourTargetsOfPage(tab);
+        const PageColourTargets& targets = page->ColourTargets();
         for (std::string_view name : targets.mainPanels) {
             if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
                 SetBackgroundColour(widget, panel);

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "pages/page_catalog.h"
+#include "pages/page_registry.h"
 #include "shell/colour_scheme.h"
 
 class QAction;

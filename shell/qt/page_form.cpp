@@ -15,7 +15,6 @@
 #include "common/qt/menu_items.h"
 #include "common/qt/qt_text.h"
 #include "diag/program_run.h"
-#include "shell/colour_scheme.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
 
@@ -71,16 +70,16 @@ void ShowDisplayText(QWidget* widget, const std::string& text) {
     }
 }
 
-TPageForm::TPageForm(TTabControl& tabControl, std::unique_ptr<PageModel> model, ProgramRun& run,
-                     int tabIndex)
-    : QWidget(tabControl.ClientArea()),
-      m_model(std::move(model)),
-      m_run(run),
-      m_ui(this, run),
-      m_tabIndex(tabIndex) {
-    setObjectName(QStringLiteral("Page%1").arg(tabIndex));
+TPageForm::TPageForm(PageFormContext& context)
+    : QWidget(context.tabControl.ClientArea()),
+      m_model(std::move(context.model)),
+      m_run(context.run),
+      m_ui(this, context.run),
+      m_tabIndex(context.tabIndex),
+      m_colours(context.entry.colours) {
+    setObjectName(QStringLiteral("Page%1").arg(m_tabIndex));
     setWindowTitle(ToQString(m_model->PageCaption()));
-    setGeometry(tabControl.ClientArea()->rect());
+    setGeometry(context.tabControl.ClientArea()->rect());
 }
 
 TPageForm::~TPageForm() {
@@ -124,20 +123,20 @@ void TPageForm::ShowValues() {
             ShowDisplayText(widget, item.text);
         }
     }
+    ShowMenuChecks();
     ShowPageExtras();
 }
 
 QColor TPageForm::DataColour() const {
-    const std::string_view name = ColourTargetsOfPage(m_tabIndex).referenceLabel;
+    const std::string_view name = m_colours.referenceLabel;
     const QWidget* reference = name.empty() ? nullptr : findChild<QWidget*>(ToQString(name));
     return reference != nullptr ? FontColour(reference) : QColor();
 }
 
 QColor TPageForm::PanelColour() const {
-    const PageColourTargets targets = ColourTargetsOfPage(m_tabIndex);
-    const QWidget* panel = targets.mainPanels.empty()
+    const QWidget* panel = m_colours.mainPanels.empty()
                                ? nullptr
-                               : findChild<QWidget*>(ToQString(targets.mainPanels.front()));
+                               : findChild<QWidget*>(ToQString(m_colours.mainPanels.front()));
     return panel != nullptr ? FontColour(panel) : QColor();
 }
 
@@ -180,36 +179,122 @@ void TPageForm::RunCommand(HandlerGuard guard, const std::function<void(Interact
 
 QMenu* TPageForm::AttachPopupMenu(const QString& menuName, std::initializer_list<QWidget*> panels) {
     QMenu* menu = m_menus.value(menuName);
-    if (menu == nullptr) {
-        menu = new QMenu(this);
-        menu->setObjectName(menuName);
-        m_menus.insert(menuName, menu);
-        for (const PopupMenu& model : m_model->Menus()) {
-            if (ToQString(model.name) != menuName) {
-                continue;
-            }
-            int tag = 0;
-            for (const std::string& caption : model.items) {
-                AddMenuItem(
-                    menu, menu, QString(),
-                    [this, caption](QAction*) {
-                        RunCommand(HandlerGuard::Full, [this, &caption](Interaction& ui) {
-                            m_model->RunMenuCommand(caption, ui);
-                        });
-                    },
-                    tag++, ToQString(caption));
+    bool actsOnPopup = false;
+    for (const PopupMenu& model : m_model->Menus()) {
+        if (ToQString(model.name) == menuName) {
+            actsOnPopup = model.actsOnPopup;
+            if (menu == nullptr) {
+                menu = new QMenu(this);
+                menu->setObjectName(menuName);
+                m_menus.insert(menuName, menu);
+                BuildMenuItems(menu, model);
             }
         }
     }
+    if (menu == nullptr) {
+        // A menu the model does not list stays empty, so that the page still has it by name.
+        menu = new QMenu(this);
+        menu->setObjectName(menuName);
+        m_menus.insert(menuName, menu);
+    }
     for (QWidget* panel : panels) {
         panel->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(panel, &QWidget::customContextMenuRequested, menu, [this, menu, panel](QPoint at) {
-            if (!m_run.ShuttingDown()) {
-                menu->popup(panel->mapToGlobal(at));
-            }
-        });
+        connect(panel, &QWidget::customContextMenuRequested, menu,
+                [this, menu, panel, actsOnPopup](QPoint at) {
+                    if (m_run.ShuttingDown()) {
+                        return;
+                    }
+                    if (actsOnPopup) {
+                        RunMenuCommand(menu->objectName(), std::string());
+                    } else {
+                        menu->popup(panel->mapToGlobal(at));
+                    }
+                });
     }
     return menu;
+}
+
+void TPageForm::BuildMenuItems(QMenu* menu, const PopupMenu& model) {
+    const QString menuName = ToQString(model.name);
+    // Submenus by the caption of the item that opens them.
+    QHash<QString, QMenu*> submenus;
+    for (const MenuItem& item : model.items) {
+        QMenu* parent = item.parent.empty() ? menu : submenus.value(ToQString(item.parent));
+        if (parent == nullptr) {
+            continue;
+        }
+        const QString caption = ToQString(item.caption);
+        switch (item.kind) {
+            case MenuItem::Kind::Separator:
+                AddMenuItem(menu, parent, QString(), nullptr, item.tag, QStringLiteral("-"));
+                break;
+            case MenuItem::Kind::Submenu: {
+                QMenu* submenu = parent->addMenu(caption);
+                submenu->setObjectName(ToQString(item.name));
+                submenus.insert(caption, submenu);
+                break;
+            }
+            case MenuItem::Kind::Title: {
+                // A heading that does nothing when picked.
+                QAction* title =
+                    AddMenuItem(menu, parent, ToQString(item.name), nullptr, item.tag, caption);
+                QFont bold = title->font();
+                bold.setBold(true);
+                title->setFont(bold);
+                break;
+            }
+            case MenuItem::Kind::Command: {
+                QAction* action = AddMenuItem(
+                    menu, parent, ToQString(item.name),
+                    [this, menuName, caption = item.caption](QAction*) {
+                        RunMenuCommand(menuName, caption);
+                    },
+                    item.tag, caption);
+                if (item.checked) {
+                    action->setCheckable(true);
+                    action->setChecked(true);
+                }
+                break;
+            }
+        }
+    }
+}
+
+void TPageForm::RunMenuCommand(const QString& menu, const std::string& caption) {
+    const std::string menuName = ToStdString(menu);
+    RunCommand(HandlerGuard::Full, [this, &menuName, &caption](Interaction& ui) {
+        m_model->RunMenuCommand(MenuCommandRef{menuName, caption}, ui);
+    });
+}
+
+void TPageForm::ShowMenuChecks() {
+    if (m_menus.isEmpty()) {
+        return;
+    }
+    for (const PopupMenu& model : m_model->Menus()) {
+        QMenu* menu = m_menus.value(ToQString(model.name));
+        if (menu == nullptr) {
+            continue;
+        }
+        for (const MenuItem& item : model.items) {
+            if (!item.IsCommand()) {
+                continue;
+            }
+            const QString caption = ToQString(item.caption);
+            for (QAction* action : menu->findChildren<QAction*>()) {
+                if (action->text() != caption) {
+                    continue;
+                }
+                // An item shows a check mark once it has had one.
+                if (item.checked) {
+                    action->setCheckable(true);
+                }
+                if (action->isCheckable() && action->isChecked() != item.checked) {
+                    action->setChecked(item.checked);
+                }
+            }
+        }
+    }
 }
 
 void TPageForm::ConnectCheckBox(QCheckBox* box, HandlerGuard guard) {

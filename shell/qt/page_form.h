@@ -17,7 +17,7 @@
 #include <string>
 
 #include "common/qt/qt_interaction.h"
-#include "shell/page_model.h"
+#include "pages/page_registry.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -32,6 +32,16 @@ namespace quorvel {
 class ProgramRun;
 class TTabControl;
 
+// What a page's form is made from: its tab, the program run, its registry entry and the
+// model the registry made for it.
+struct PageFormContext {
+    TTabControl& tabControl;
+    ProgramRun& run;
+    int tabIndex;
+    const PageEntry& entry;
+    std::unique_ptr<PageModel> model;
+};
+
 // When a control's handler may run. Full: not while ShowValues runs, not before the page has
 // been shown once, not while the program shuts down. ReentryOnly: only not while ShowValues
 // runs. None: always.
@@ -41,15 +51,17 @@ class TPageForm : public QWidget {
     Q_OBJECT
 public:
     // Makes the page a child of the tab control's client area, sized to it, with both flags
-    // clear and the model's page caption as caption. The page is not shown yet: whoever
-    // creates it makes it visible once the derived form has built its widgets.
-    TPageForm(TTabControl& tabControl, std::unique_ptr<PageModel> model, ProgramRun& run,
-              int tabIndex);
+    // clear and the model's page caption as caption; the page takes the context's model. The
+    // page is not shown yet: whoever creates it makes it visible once the derived form has
+    // built its widgets.
+    explicit TPageForm(PageFormContext& context);
     ~TPageForm() override;
 
     PageModel& Model() { return *m_model; }
     const PageModel& Model() const { return *m_model; }
     int TabIndex() const { return m_tabIndex; }
+    // Where the page shows the colour scheme.
+    const PageColourTargets& ColourTargets() const { return m_colours; }
     QString Caption() const { return windowTitle(); }
     bool ShownOnce() const { return m_shownOnce; }
     bool InShowValues() const { return m_inShowValues; }
@@ -82,8 +94,10 @@ protected:
     QColor PanelColour() const;
 
     // Builds the popup menu `menuName` from the model's Menus() once and opens it on a right
-    // click over each panel. Each item runs the model's menu command of its caption
-    // (guarded Full), then ShowValues.
+    // click over each panel. Each command item runs the model's command of that menu and
+    // caption (guarded Full), then ShowValues; separators, titles and submenus are built as
+    // the model lists them, and ShowValues sets every item's check mark from the model. A
+    // menu that acts on pop-up opens nothing: the right click runs its command.
     QMenu* AttachPopupMenu(const QString& menuName, std::initializer_list<QWidget*> panels);
     // A click on the box runs CheckBoxClicked(name, checked), then ShowValues.
     void ConnectCheckBox(QCheckBox* box, HandlerGuard guard = HandlerGuard::Full);
@@ -111,10 +125,17 @@ private:
         HandlerGuard onExit;
     };
 
+    // Builds the items of one menu (or submenu) of the model.
+    void BuildMenuItems(QMenu* menu, const PopupMenu& model);
+    // The check marks of every attached menu, from the model.
+    void ShowMenuChecks();
+    void RunMenuCommand(const QString& menu, const std::string& caption);
+
     std::unique_ptr<PageModel> m_model;
     ProgramRun& m_run;
     QtInteraction m_ui;
     int m_tabIndex;
+    const PageColourTargets& m_colours;
     bool m_shownOnce = false;
     bool m_inShowValues = false;
     QHash<QString, QMenu*> m_menus;

@@ -1,7 +1,7 @@
 #pragma once
-// The forms of the seven pages, by tab index. This is the one place a page's form is plugged
-// in: until then its tab holds an empty page that shows the page caption and keeps no
-// settings.
+// The forms of the registered pages, by tab index. Each page's form comes from its registry
+// entry (its MakeForm, in the page's own qt/ folder), over the model the registry makes for
+// it with the program run's clock.
 
 #include "shell/qt/page_form.h"
 
@@ -10,10 +10,8 @@ namespace quorvel {
 class ProgramRun;
 class TTabControl;
 
-// Makes a page's form as a child of the tab control's client area, not yet shown.
-using PageFormFactory = TPageForm* (*)(TTabControl& tabControl, ProgramRun& run);
-
-// The form of the page at tab index 0..6 (nullptr for any other index).
+// The form of the page at tab index 0..kPageCount - 1 (nullptr for any other index), a
+// child of the tab control's client area, not yet shown.
 TPageForm* CreatePageForm(int tabIndex, TTabControl& tabControl, ProgramRun& run);
 
 }  // namespace quorvel

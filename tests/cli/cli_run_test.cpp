@@ -67,7 +67,7 @@ TEST(CliContract, PrintsTheDisplayListInOrderOneLineAControl) {
     EXPECT_EQ(o.out,
               "LabelRatio\t0.00\nLabelTwice\t0.00\nLabelBitRate\t0\nLabelWord\t0\n"
               "CheckBoxNonNrzlCode\tNO\nEditText\t\nComboBox1\tFirst\nLabelA\t0.00\n"
-              "LabelB\t0.00\nLabelNow\t12:34:56.789\n");
+              "LabelB\t0.00\nLabelReset\tnone 0\nLabelNow\t12:34:56.789\n");
 }
 
 TEST(CliContract, SettingsFileThenEntriesAreLoadedOnceWithThePagesDerivations) {
@@ -244,8 +244,35 @@ TEST(CliCommands, AnswersLeftOverAreAnError) {
 TEST(CliCommands, UnknownCommandOrSeparatorIsAnErrorListingTheCommands) {
     ExpectUsageError(RunLine({"RF", "--menu", "Ratio"}),
                      "has no menu command \"Ratio\"; its commands are Ratio To Db, Two Prompts, "
-                     "Solve, Notice, Bit Rate");
+                     "Solve, Notice, Bit Rate, PopupMenuLeft:Reset, PopupMenuRight:Reset, "
+                     "PopupMenuPop");
     ExpectUsageError(RunLine({"RF", "--menu", "-"}), "no menu command \"-\"");
+}
+
+TEST(CliCommands, ACommandIsNamedByCaptionByMenuAndCaptionOrByItemName) {
+    EXPECT_EQ(Line(RunLine({"RF", "--menu", "PopupMenuLeft:Reset"}).out, "LabelReset"),
+              "LabelReset\tleft 0");
+    EXPECT_EQ(Line(RunLine({"RF", "--menu", "popupmenuright:RESET"}).out, "LabelReset"),
+              "LabelReset\tright 0");
+    EXPECT_EQ(Line(RunLine({"RF", "--menu", "MenuResetRight"}).out, "LabelReset"),
+              "LabelReset\tright 0");
+    EXPECT_EQ(Line(RunLine({"RF", "--menu", "PopupMenu1:Ratio To Db", "--answer", "3"}).out,
+                   "LabelTwice"),
+              "LabelTwice\t6.00");
+    // A menu that acts on pop-up is named by the menu.
+    const Outcome popup = RunLine({"RF", "--menu", "PopupMenuPop", "--menu", "popupmenupop"});
+    ASSERT_EQ(popup.status, kExitOk) << popup.err;
+    EXPECT_EQ(Line(popup.out, "LabelReset"), "LabelReset\tnone 2");
+    // A caption of one menu is not found under another, nor a title item at all.
+    ExpectUsageError(RunLine({"RF", "--menu", "PopupMenuFilters:Ratio To Db"}),
+                     "no menu command \"PopupMenuFilters:Ratio To Db\"");
+    ExpectUsageError(RunLine({"RF", "--menu", "Left"}), "no menu command \"Left\"");
+}
+
+TEST(CliCommands, ACaptionTwoMenusHoldIsAnErrorNamingBoth) {
+    ExpectUsageError(RunLine({"RF", "--menu", "Reset"}),
+                     "page \"RF\" has the menu command \"Reset\" in more than one menu; name one "
+                     "of \"PopupMenuLeft:Reset\", \"PopupMenuRight:Reset\"");
 }
 
 TEST(CliCommands, AnswerOfTheWrongKindIsAnError) {
@@ -327,7 +354,8 @@ TEST(CliOutput, JsonKeepsDisplayOrderAndEscapes) {
               "{\"LabelRatio\":\"0.00\",\"LabelTwice\":\"0.00\",\"LabelBitRate\":\"0\","
               "\"LabelWord\":\"0\",\"CheckBoxNonNrzlCode\":\"NO\","
               "\"EditText\":\"say \\\"hi\\\"\\\\\\t\",\"ComboBox1\":\"Caf\xC3\xA9\","
-              "\"LabelA\":\"0.00\",\"LabelB\":\"0.00\",\"LabelNow\":\"12:34:56.789\"}\n");
+              "\"LabelA\":\"0.00\",\"LabelB\":\"0.00\",\"LabelReset\":\"none "
+              "0\",\"LabelNow\":\"12:34:56.789\"}\n");
 }
 
 TEST(CliOutput, Latin1TextIsPrintedAsTheWindowShowsIt) {
@@ -340,8 +368,10 @@ TEST(CliOutput, KeysAndCommandsAreListedForScriptWriters) {
     EXPECT_EQ(keys.out, "Ratio\treal\nBitRate\tinteger\nWord\tunsigned\nNonNrzCode\tboolean\n");
     const Outcome commands = RunLine({"--commands", "RF"});
     EXPECT_EQ(commands.out,
-              "PopupMenu1\tRatio To Db\nPopupMenu1\tTwo Prompts\nPopupMenu1\tSolve\n"
-              "PopupMenu1\tNotice\nPopupMenuFilters\tBit Rate\n");
+              "PopupMenu1\tRatio To Db\t\nPopupMenu1\tTwo Prompts\t\nPopupMenu1\tSolve\t\n"
+              "PopupMenu1\tNotice\t\nPopupMenuFilters\tBit Rate\t\n"
+              "PopupMenuLeft\tReset\tMenuResetLeft\nPopupMenuRight\tReset\tMenuResetRight\n"
+              "PopupMenuPop\t\t\n");
     ExpectUsageError(RunLine({"--keys", "Radio"}), "unknown page \"Radio\"");
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // A small page with one of everything quorvel-cli drives: settings keys of the four types
-// with a derived value, a popup menu whose commands prompt once, twice or open a dialog or a
-// message, a check box, an edit box, a list, a button, and a label that reads the clock. The
+// with a derived value, popup menus whose commands prompt once, twice or open a dialog or a
+// message, one caption in two menus, a menu that acts on pop-up, a check box, an edit box, a
+// list, a button, and a label that reads the clock. The
 // run tests use it so that the scripting rules are tested apart from any real page.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -12,8 +14,7 @@
 #include "common/number_text.h"
 #include "common/prompts.h"
 #include "diag/clock_source.h"
-#include "shell/page_model.h"
-#include "shell/settings_file.h"
+#include "shell/page_tables.h"
 
 namespace quorvel::testing {
 
@@ -66,102 +67,68 @@ private:
     bool m_cancelled = true;
 };
 
-class CliTestPage final : public PageModel {
+struct CliTestValues {
+    double ratio = 0.0;
+    double twice = 0.0;
+    std::int32_t bitRate = 0;
+    std::uint32_t word = 0;
+    bool nonNrz = false;
+    std::string text;
+    int item = 0;
+    double a = 0.0;
+    double b = 0.0;
+    std::string reset = "none";
+    int popups = 0;
+};
+
+// Declares its settings and menus in tables, as the real pages do. Besides the commands that
+// prompt, "Reset" stands in two menus (PopupMenuLeft and PopupMenuRight, with item names),
+// and PopupMenuPop acts on pop-up.
+class CliTestPage final : public TablePageModel<CliTestPage, CliTestValues> {
 public:
+    static constexpr PageIdentity kIdentity{"RF", "RF", "RF Functions"};
+
     // The dialog's events go into `events` when given.
     explicit CliTestPage(ClockSource& clock, std::vector<std::string>* events = nullptr)
-        : m_clock(clock), m_events(events) {}
-
-    std::string_view SectionName() const override { return "RF"; }
-    std::string_view TabCaption() const override { return "RF"; }
-    std::string_view PageCaption() const override { return "RF Functions"; }
-
-    std::span<const SettingKey> SettingKeys() const override {
-        static constexpr SettingKey kKeys[] = {{"Ratio", SettingType::Real},
-                                               {"BitRate", SettingType::Int},
-                                               {"Word", SettingType::Unsigned},
-                                               {"NonNrzCode", SettingType::Bool}};
-        return kKeys;
-    }
+        : TablePageModel(kIdentity), m_clock(clock), m_events(events) {}
 
     DisplayList Display() const override {
         const CalendarReading now = m_clock.LocalCalendar();
+        const CliTestValues& v = m_values;
         return {
-            {"LabelRatio", FormatNumber(8, 2, m_ratio)},
-            {"LabelTwice", FormatNumber(8, 2, m_twice)},
-            {"LabelBitRate", FormatNumber(9, 0, m_bitRate)},
-            {"LabelWord", std::to_string(m_word)},
-            {"CheckBoxNonNrzlCode", YesNoText(m_nonNrz)},
-            {"EditText", m_text},
-            {"ComboBox1", kItems[static_cast<std::size_t>(m_item)]},
-            {"LabelA", FormatNumber(8, 2, m_a)},
-            {"LabelB", FormatNumber(8, 2, m_b)},
+            {"LabelRatio", FormatNumber(8, 2, v.ratio)},
+            {"LabelTwice", FormatNumber(8, 2, v.twice)},
+            {"LabelBitRate", FormatNumber(9, 0, v.bitRate)},
+            {"LabelWord", std::to_string(v.word)},
+            {"CheckBoxNonNrzlCode", YesNoText(v.nonNrz)},
+            {"EditText", v.text},
+            {"ComboBox1", kItems[static_cast<std::size_t>(v.item)]},
+            {"LabelA", FormatNumber(8, 2, v.a)},
+            {"LabelB", FormatNumber(8, 2, v.b)},
+            {"LabelReset", v.reset + " " + std::to_string(v.popups)},
             {"LabelNow", std::to_string(now.hour) + ":" + std::to_string(now.minute) + ":" +
                              std::to_string(now.second) + "." + std::to_string(now.millisecond)}};
-    }
-
-    std::vector<PopupMenu> Menus() const override {
-        return {{"PopupMenu1", {"Ratio To Db", "-", "Two Prompts", "Solve", "Notice"}},
-                {"PopupMenuFilters", {"Bit Rate"}}};
-    }
-
-    bool RunMenuCommand(std::string_view caption, Interaction& ui) override {
-        if (caption == "Ratio To Db") {
-            double ratio = m_ratio;
-            if (PromptRealValue(ui, "Enter the Ratio", ratio, 2, 10000, 0.1)) {
-                SetRatio(ratio);
-            }
-        } else if (caption == "Two Prompts") {
-            double a = m_a;
-            if (PromptRealValue(ui, "Enter A", a, 2, 100, 0)) {
-                m_a = a;
-                double b = m_b;
-                if (PromptRealValue(ui, "Enter B", b, 2, 100, 0)) {
-                    m_b = b;
-                }
-            }
-        } else if (caption == "Solve") {
-            TwiceDialog dialog(ui.cues(), m_a, m_b);
-            const bool ok = ui.RunDialog(dialog);
-            if (m_events != nullptr) {
-                m_events->insert(m_events->end(), dialog.events.begin(), dialog.events.end());
-            }
-            if (ok) {
-                m_a = dialog.A();
-                m_b = dialog.B();
-            }
-        } else if (caption == "Notice") {
-            ui.ShowMessage("Frame \"sync\" lost");
-        } else if (caption == "Bit Rate") {
-            std::int32_t rate = m_bitRate;
-            if (PromptIntValue(ui, "Enter the Bit Rate (bps)", rate, 20000000, 10, 10)) {
-                m_bitRate = rate;
-            }
-        } else {
-            return false;
-        }
-        return true;
     }
 
     bool CheckBoxClicked(std::string_view control, bool checked, Interaction&) override {
         if (control != "CheckBoxNonNrzlCode") {
             return false;
         }
-        m_nonNrz = checked;
+        m_values.nonNrz = checked;
         return true;
     }
     bool EditEntered(std::string_view control, std::string_view text, Interaction&) override {
         if (control != "EditText") {
             return false;
         }
-        m_text = std::string(text);
+        m_values.text = std::string(text);
         return true;
     }
     bool ListChosen(std::string_view control, int index, Interaction&) override {
         if (control != "ComboBox1" || index < 0 || index >= 3) {
             return false;
         }
-        m_item = index;
+        m_values.item = index;
         return true;
     }
     bool ButtonClicked(std::string_view control, Interaction& ui) override {
@@ -169,45 +136,87 @@ public:
             return false;
         }
         ui.cues().SoundClick();
-        SetRatio(1.0);
+        m_values.ratio = 1.0;
+        DeriveTwice();
         return true;
     }
 
-protected:
-    void ReadSettings(const IniStore& store) override {
-        double ratio = m_ratio;
-        ReadIniReal(store, "RF", "Ratio", ratio);
-        SetRatio(ratio);
-        ReadIniInt(store, "RF", "BitRate", m_bitRate);
-        ReadIniUnsigned(store, "RF", "Word", 10, m_word);
-        ReadIniBool(store, "RF", "NonNrzCode", m_nonNrz);
-    }
-    void WriteSettings(IniStore& store) const override {
-        WriteIniReal(store, "RF", "Ratio", m_ratio);
-        WriteIniInt(store, "RF", "BitRate", m_bitRate);
-        WriteIniUnsigned(store, "RF", "Word", 10, m_word);
-        WriteIniBool(store, "RF", "NonNrzCode", m_nonNrz);
-    }
-
 private:
+    friend TablePageModel;
     static constexpr const char* kItems[] = {"First", "Second", "Caf\xE9"};
 
-    void SetRatio(double ratio) {
-        m_ratio = ratio;
-        m_twice = 2 * ratio;
+    static std::span<const SettingField<CliTestPage, CliTestValues>> SettingFields() {
+        static constexpr std::array<SettingField<CliTestPage, CliTestValues>, 4> kFields{{
+            {"Ratio", Stored<&CliTestValues::ratio>, &CliTestPage::DeriveTwice},
+            {"BitRate", Stored<&CliTestValues::bitRate>},
+            {"Word", Stored<&CliTestValues::word>},
+            {"NonNrzCode", Stored<&CliTestValues::nonNrz>},
+        }};
+        return kFields;
     }
+
+    static std::span<const MenuEntry<CliTestPage>> MenuEntries() {
+        using Menu = MenuTable<CliTestPage>;
+        static constexpr std::array kEntries{
+            Menu::Command("PopupMenu1", "Ratio To Db", &CliTestPage::RatioCommand),
+            Menu::Separator("PopupMenu1"),
+            Menu::Command("PopupMenu1", "Two Prompts", &CliTestPage::TwoPromptsCommand),
+            Menu::Command("PopupMenu1", "Solve", &CliTestPage::SolveCommand),
+            Menu::Command("PopupMenu1", "Notice", &CliTestPage::NoticeCommand),
+            Menu::Command("PopupMenuFilters", "Bit Rate", &CliTestPage::BitRateCommand),
+            Menu::Title("PopupMenuLeft", "Left"),
+            Menu::Command("PopupMenuLeft", "Reset", &CliTestPage::ResetLeftCommand,
+                          "MenuResetLeft"),
+            Menu::Command("PopupMenuRight", "Reset", &CliTestPage::ResetRightCommand,
+                          "MenuResetRight"),
+            Menu::OnPopup("PopupMenuPop", &CliTestPage::PopupCommand),
+        };
+        return kEntries;
+    }
+
+    void DeriveTwice() { m_values.twice = 2 * m_values.ratio; }
+
+    void RatioCommand(Interaction& ui) {
+        double ratio = m_values.ratio;
+        if (PromptRealValue(ui, "Enter the Ratio", ratio, 2, 10000, 0.1)) {
+            m_values.ratio = ratio;
+            DeriveTwice();
+        }
+    }
+    void TwoPromptsCommand(Interaction& ui) {
+        double a = m_values.a;
+        if (PromptRealValue(ui, "Enter A", a, 2, 100, 0)) {
+            m_values.a = a;
+            double b = m_values.b;
+            if (PromptRealValue(ui, "Enter B", b, 2, 100, 0)) {
+                m_values.b = b;
+            }
+        }
+    }
+    void SolveCommand(Interaction& ui) {
+        TwiceDialog dialog(ui.cues(), m_values.a, m_values.b);
+        const bool ok = ui.RunDialog(dialog);
+        if (m_events != nullptr) {
+            m_events->insert(m_events->end(), dialog.events.begin(), dialog.events.end());
+        }
+        if (ok) {
+            m_values.a = dialog.A();
+            m_values.b = dialog.B();
+        }
+    }
+    void NoticeCommand(Interaction& ui) { ui.ShowMessage("Frame \"sync\" lost"); }
+    void BitRateCommand(Interaction& ui) {
+        std::int32_t rate = m_values.bitRate;
+        if (PromptIntValue(ui, "Enter the Bit Rate (bps)", rate, 20000000, 10, 10)) {
+            m_values.bitRate = rate;
+        }
+    }
+    void ResetLeftCommand(Interaction&) { m_values.reset = "left"; }
+    void ResetRightCommand(Interaction&) { m_values.reset = "right"; }
+    void PopupCommand(Interaction&) { ++m_values.popups; }
 
     ClockSource& m_clock;
     std::vector<std::string>* m_events;
-    double m_ratio = 0.0;
-    double m_twice = 0.0;
-    std::int32_t m_bitRate = 0;
-    std::uint32_t m_word = 0;
-    bool m_nonNrz = false;
-    std::string m_text;
-    int m_item = 0;
-    double m_a = 0.0;
-    double m_b = 0.0;
 };
 
 }  // namespace quorvel::testing

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "diag/port_backend.h"
+#include "qt_support/modal_guard.h"
 
 namespace quorvel::testing {
 
@@ -37,8 +38,11 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes) {
 
 void AnswerNextModal(std::function<void(QWidget* modal)> answer) {
     // The timer fires inside the modal window's own event loop, when the window is up.
-    QTimer::singleShot(0, qApp,
-                       [answer = std::move(answer)] { answer(QApplication::activeModalWidget()); });
+    NoteAnswerQueued();
+    QTimer::singleShot(0, qApp, [answer = std::move(answer)] {
+        NoteAnswerRun();
+        answer(QApplication::activeModalWidget());
+    });
 }
 
 }  // namespace quorvel::testing

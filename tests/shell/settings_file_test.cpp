@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/settings_file.h"
+#include "support/comma_locale.h"
 #include "tests/shell/scratch_directory.h"
 
 namespace quorvel {
@@ -216,27 +217,13 @@ TEST(TypedFile, PathOperationsUseTheFile) {
     EXPECT_FALSE(WriteIniReal(dir.File("missing/QuorvelII.Cfg"), "RF", "Watts", 1));
 }
 
-// Sets a process locale for the length of a test and restores the old one.
-class ProcessLocale {
-public:
-    explicit ProcessLocale(const char* name) : m_saved(std::setlocale(LC_ALL, nullptr)) {
-        m_active = std::setlocale(LC_ALL, name) != nullptr;
-    }
-    ~ProcessLocale() { std::setlocale(LC_ALL, m_saved.c_str()); }
-    bool Active() const { return m_active; }
-
-private:
-    std::string m_saved;
-    bool m_active = false;
-};
-
 TEST(TypedLocale, CommaLocaleChangesNoStoredOrReadText) {
     IniText plain;
     WriteIniReal(plain, "S", "K", -1234.5);
 
-    ProcessLocale german("de_DE.UTF-8");
+    const testing::CommaLocale german;
     if (!german.Active()) {
-        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+        GTEST_SKIP() << testing::CommaLocale::kMissing;
     }
     IniText ini;
     ASSERT_TRUE(WriteIniReal(ini, "S", "K", -1234.5));

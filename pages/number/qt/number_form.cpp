@@ -1,8 +1,6 @@
 #include "pages/number/qt/number_form.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
@@ -16,6 +14,7 @@
 #include <array>
 #include <memory>
 
+#include "common/qt/fixed_pitch_font.h"
 #include "pages/number/number_page.h"
 
 namespace quorvel {
@@ -75,17 +74,9 @@ constexpr std::array<RadixButton, 4> kRadixButtons{{
     {"ButtonRadixDec", "Dec"},
 }};
 
-// A fixed-pitch font of the page's size: Liberation Mono where it is installed, otherwise
-// the system's fixed font.
+// A fixed-pitch font of the page's size.
 QFont ValueFont(const QFont& pageFont) {
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    }
-    font.setPointSizeF(pageFont.pointSizeF() > 0 ? pageFont.pointSizeF() : 8);
-    return font;
+    return FixedPitchFont(pageFont.pointSizeF() > 0 ? pageFont.pointSizeF() : 8);
 }
 
 QFrame* Separator(QWidget* parent) {
@@ -97,13 +88,12 @@ QFrame* Separator(QWidget* parent) {
 
 }  // namespace
 
-TPageForm* TNumberForm::Create(TTabControl& tabControl, ProgramRun& run) {
-    return new TNumberForm(tabControl, run);
+TPageForm* NumberPage::MakeForm(PageFormContext& context) {
+    return new TNumberForm(context);
 }
 
-TNumberForm::TNumberForm(TTabControl& tabControl, ProgramRun& run)
-    : TPageForm(tabControl, std::make_unique<NumberPageModel>(), run, 1),
-      m_valueFont(ValueFont(font())) {
+TNumberForm::TNumberForm(PageFormContext& context)
+    : TPageForm(context), m_valueFont(ValueFont(font())) {
     m_panel = new QFrame(this);
     m_panel->setObjectName(QStringLiteral("Panel1"));
     m_panel->setFrameShape(QFrame::StyledPanel);

@@ -23,10 +23,7 @@ namespace quorvel {
 class TNumberForm final : public TPageForm {
     Q_OBJECT
 public:
-    TNumberForm(TTabControl& tabControl, ProgramRun& run);
-
-    // The page form factory of the Number tab.
-    static TPageForm* Create(TTabControl& tabControl, ProgramRun& run);
+    explicit TNumberForm(PageFormContext& context);
 
 private:
     // The width a value label needs for `widest` in the fixed-pitch font.

@@ -19,8 +19,6 @@
 namespace quorvel {
 namespace {
 
-constexpr int kRfTab = 0;
-
 // The hint of the panels that open PopupMenu1.
 const char* const kEditHint = "Right click to edit";
 
@@ -224,12 +222,11 @@ QVBoxLayout* AddPanelColumn(QFrame* panel1, std::span<const ValuePanel> panels, 
 
 }  // namespace
 
-TPageForm* TRfForm::Create(TTabControl& tabControl, ProgramRun& run) {
-    return new TRfForm(tabControl, run);
+TPageForm* RfPage::MakeForm(PageFormContext& context) {
+    return new TRfForm(context);
 }
 
-TRfForm::TRfForm(TTabControl& tabControl, ProgramRun& run)
-    : TPageForm(tabControl, std::make_unique<RfPageModel>(), run, kRfTab) {
+TRfForm::TRfForm(PageFormContext& context) : TPageForm(context) {
     m_panelMain = new QFrame(this);
     m_panelMain->setObjectName(QStringLiteral("PanelMain"));
     m_panelMain->setFrameShape(QFrame::NoFrame);

@@ -22,10 +22,7 @@ namespace quorvel {
 class TRfForm final : public TPageForm {
     Q_OBJECT
 public:
-    TRfForm(TTabControl& tabControl, ProgramRun& run);
-
-    // The page form factory of the RF tab.
-    static TPageForm* Create(TTabControl& tabControl, ProgramRun& run);
+    explicit TRfForm(PageFormContext& context);
 
     // Besides the result labels: the band table takes the data colour (its band names and
     // unit caption follow it), the band ranges and the two "kHz" captions the main panel's

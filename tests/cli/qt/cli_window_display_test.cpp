@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "pages/page_catalog.h"
+#include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
 #include "shell/ini_store.h"
 #include "shell/qt/page_forms.h"
@@ -80,7 +80,7 @@ private slots:
     void SameTextsAsTheWindowForTheSameSettings_data() {
         QTest::addColumn<int>("tab");
         for (int tab = 0; tab < kPageCount; ++tab) {
-            QTest::newRow(PageIdentityAt(tab).section.data()) << tab;
+            QTest::newRow(PageAt(tab).identity.section.data()) << tab;
         }
     }
 
@@ -104,7 +104,7 @@ private slots:
         cli.setWorkingDirectory(dir.Path());
         cli.start(
             QStringLiteral(QUORVEL_BINARY_DIR "/quorvel-cli"),
-            {QString::fromUtf8(PageIdentityAt(tab).section.data()), QStringLiteral("--settings"),
+            {QString::fromUtf8(PageAt(tab).identity.section.data()), QStringLiteral("--settings"),
              settings, QStringLiteral("--now"), QString::fromLatin1(kNow)});
         QVERIFY2(cli.waitForFinished(10000), "quorvel-cli did not finish");
         QCOMPARE(cli.exitStatus(), QProcess::NormalExit);

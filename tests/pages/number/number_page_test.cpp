@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "pages/page_catalog.h"
+#include "pages/page_registry.h"
 #include "shell/ini_store.h"
 #include "support/fake_clock.h"
 #include "support/scripted_interaction.h"
@@ -46,7 +46,7 @@ NumberPageModel PageWith(std::uint32_t v, int numBits, int radix = 16) {
                   std::to_string(numBits) + "\r\nConvertBase=" + std::to_string(radix) + "\r\n");
 }
 
-TEST(NumberPage, IsTheSecondPageOfTheCatalogue) {
+TEST(NumberPage, IsTheSecondPageOfTheRegistry) {
     testing::FakeClock clock;
     const auto page = MakePageModel(1, clock);
     ASSERT_NE(dynamic_cast<NumberPageModel*>(page.get()), nullptr);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "pages/page_catalog.h"
+#include "pages/page_registry.h"
 #include "shell/ini_store.h"
 #include "shell/scratch_directory.h"
 #include "support/scripted_interaction.h"
@@ -25,13 +25,21 @@ std::string Shown(const PageModel& page, const std::string& name) {
     return "<not listed>";
 }
 
+std::vector<std::string> Captions(const PopupMenu& menu) {
+    std::vector<std::string> captions;
+    for (const MenuItem& item : menu.items) {
+        captions.push_back(item.caption);
+    }
+    return captions;
+}
+
 RfPageModel Loaded(const std::string& iniText) {
     RfPageModel page;
     page.LoadSettings(IniText(iniText));
     return page;
 }
 
-TEST(RfPage, IsTheFirstPageOfTheCatalogue) {
+TEST(RfPage, IsTheFirstPageOfTheRegistry) {
     const auto page = MakePageModel(0);
     ASSERT_NE(dynamic_cast<RfPageModel*>(page.get()), nullptr);
     EXPECT_EQ(page->SectionName(), "RF");
@@ -120,14 +128,23 @@ TEST(RfPage, MenusHoldEveryCommandInOrder) {
                                          "VSWR",
                                          "-",
                                          "Resonant Frequency"};
-    EXPECT_EQ(menus[0].items, items);
+    EXPECT_EQ(Captions(menus[0]), items);
     EXPECT_EQ(menus[1].name, "PopupMenuFilters");
-    EXPECT_EQ(menus[1].items, std::vector<std::string>{"Bit Rate"});
+    EXPECT_EQ(Captions(menus[1]), std::vector<std::string>{"Bit Rate"});
+    // Separators are the only items that run nothing; no item is named or checked.
+    for (const PopupMenu& menu : menus) {
+        EXPECT_FALSE(menu.actsOnPopup);
+        for (const MenuItem& item : menu.items) {
+            EXPECT_EQ(item.IsCommand(), item.caption != "-") << item.caption;
+            EXPECT_EQ(item.name, "");
+            EXPECT_FALSE(item.checked);
+        }
+    }
 }
 
 TEST(RfPage, EveryMenuItemIsACommand) {
     for (const PopupMenu& menu : RfPageModel().Menus()) {
-        for (const std::string& caption : menu.items) {
+        for (const std::string& caption : Captions(menu)) {
             RfPageModel page;
             ScriptedInteraction ui;
             ui.Cancel().Cancel();
@@ -135,12 +152,12 @@ TEST(RfPage, EveryMenuItemIsACommand) {
                 d.Cancel();
                 return false;
             });
-            EXPECT_EQ(page.RunMenuCommand(caption, ui), caption != "-") << caption;
+            EXPECT_EQ(page.RunCommandByCaption(caption, ui), caption != "-") << caption;
         }
     }
     ScriptedInteraction ui;
     RfPageModel page;
-    EXPECT_FALSE(page.RunMenuCommand("Ratio to dB", ui));
+    EXPECT_FALSE(page.RunCommandByCaption("Ratio to dB", ui));
     EXPECT_FALSE(page.CheckBoxClicked("CheckBoxOther", true, ui));
 }
 
@@ -148,7 +165,7 @@ TEST(RfPage, RatioToDbWithTwo) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("2");
-    ASSERT_TRUE(page.RunMenuCommand("Ratio To Db", ui));
+    ASSERT_TRUE(page.RunCommandByCaption("Ratio To Db", ui));
     ASSERT_EQ(ui.boxes.size(), 1U);
     EXPECT_EQ(ui.boxes[0].title, "Input Value between 0.10 & 10000.00");
     EXPECT_EQ(ui.boxes[0].prompt, "Enter the Ratio");
@@ -164,7 +181,7 @@ TEST(RfPage, UnreadableAnswerChangesNothing) {
     const DisplayList before = page.Display();
     ScriptedInteraction ui;
     ui.Answer("abc");
-    EXPECT_TRUE(page.RunMenuCommand("Ratio To Db", ui));
+    EXPECT_TRUE(page.RunCommandByCaption("Ratio To Db", ui));
     EXPECT_EQ(page.Display(), before);
     EXPECT_TRUE(ui.recorded.heard.empty());
 }
@@ -173,7 +190,7 @@ TEST(RfPage, DbToVoltageRatioStartsFromTheVoltageDecibels) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("6");
-    page.RunMenuCommand("Db to Voltage Ratio", ui);
+    page.RunCommandByCaption("Db to Voltage Ratio", ui);
     EXPECT_EQ(ui.boxes.at(0).prompt, "Enter the Db for Voltage");
     EXPECT_NEAR(page.Values().ratio, 1.99526, 1e-5);
     EXPECT_EQ(Shown(page, "LabelDbPower"), "3.00");
@@ -184,7 +201,7 @@ TEST(RfPage, NegativeDecibelsAreRaisedToTheLowerBound) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("-3");
-    page.RunMenuCommand("Db to Power Ratio", ui);
+    page.RunCommandByCaption("Db to Power Ratio", ui);
     EXPECT_EQ(ui.recorded.Count("warning"), 1);
     EXPECT_NEAR(page.Values().ratio, 1.0000023, 1e-7);
     EXPECT_EQ(Shown(page, "LabelRatio"), "1.00");
@@ -194,11 +211,11 @@ TEST(RfPage, CancelOnAFreshPageClampsToTheLowerBoundWithTheWarningCue) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Cancel().Cancel();
-    page.RunMenuCommand("Watts to dBm", ui);
+    page.RunCommandByCaption("Watts to dBm", ui);
     EXPECT_EQ(page.Values().watts, 0.00001);
     EXPECT_EQ(Shown(page, "LabeldBm"), "-20.00");
     EXPECT_EQ(Shown(page, "LabeldBw"), "-50.00");
-    page.RunMenuCommand("Ratio To Db", ui);
+    page.RunCommandByCaption("Ratio To Db", ui);
     EXPECT_EQ(page.Values().ratio, 0.1);
     EXPECT_EQ(Shown(page, "LabelDbPower"), "-10.00");
     EXPECT_EQ(Shown(page, "LabelDbVoltage"), "-20.00");
@@ -209,18 +226,18 @@ TEST(RfPage, PowerInDbmDbwAndWatts) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("30");
-    page.RunMenuCommand("dBm to Watts", ui);
+    page.RunCommandByCaption("dBm to Watts", ui);
     EXPECT_EQ(Shown(page, "LabelWatts"), "1.00");
     EXPECT_EQ(Shown(page, "LabeldBm"), "30.00");
     EXPECT_EQ(Shown(page, "LabeldBw"), "0.00");
 
     ui.Answer("20");
-    page.RunMenuCommand("dBw to Watts", ui);
+    page.RunCommandByCaption("dBw to Watts", ui);
     EXPECT_EQ(Shown(page, "LabelWatts"), "100.00");
     EXPECT_EQ(Shown(page, "LabeldBm"), "50.00");
 
     ui.Answer("2");
-    page.RunMenuCommand("Watts to dBw", ui);
+    page.RunCommandByCaption("Watts to dBw", ui);
     EXPECT_EQ(Shown(page, "LabeldBm"), "33.01");
     EXPECT_EQ(Shown(page, "LabeldBw"), "3.01");
 }
@@ -229,7 +246,7 @@ TEST(RfPage, WavelengthOfAFrequency) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("2.25");
-    page.RunMenuCommand("Wave Length", ui);
+    page.RunCommandByCaption("Wave Length", ui);
     EXPECT_EQ(Shown(page, "LabelFreqGhz"), "2.25");
     EXPECT_EQ(Shown(page, "LabelWaveLengthMilimeters"), "133.33");
     EXPECT_EQ(Shown(page, "LabelWaveLengthInches"), "5.24");
@@ -239,7 +256,7 @@ TEST(RfPage, DishGainAsksDiameterThenFrequency) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("6").Answer("2250");
-    page.RunMenuCommand("Parbolic Antenna Gain", ui);
+    page.RunCommandByCaption("Parbolic Antenna Gain", ui);
     ASSERT_EQ(ui.boxes.size(), 2U);
     EXPECT_EQ(ui.boxes[0].prompt, "Enter the Dish Diameter (ft)");
     EXPECT_EQ(ui.boxes[1].prompt, "Enter the Freq (MHz)");
@@ -247,7 +264,7 @@ TEST(RfPage, DishGainAsksDiameterThenFrequency) {
     EXPECT_EQ(Shown(page, "LabelDishHpbw"), "5.19");
 
     ui.Answer("0").Cancel();
-    page.RunMenuCommand("Parbolic Antenna Gain", ui);
+    page.RunCommandByCaption("Parbolic Antenna Gain", ui);
     EXPECT_EQ(Shown(page, "LabelDishDiameter"), "0.00");
     EXPECT_EQ(Shown(page, "LabelDishGain"), "0.00");
     EXPECT_EQ(Shown(page, "LabelDishHpbw"), "0.00");
@@ -258,10 +275,10 @@ TEST(RfPage, RefusedDiameterAsksNoFrequency) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("6").Answer("2250");
-    page.RunMenuCommand("Parbolic Antenna Gain", ui);
+    page.RunCommandByCaption("Parbolic Antenna Gain", ui);
     const DisplayList before = page.Display();
     ui.Answer("six");
-    page.RunMenuCommand("Parbolic Antenna Gain", ui);
+    page.RunCommandByCaption("Parbolic Antenna Gain", ui);
     EXPECT_EQ(ui.boxes.size(), 3U);
     EXPECT_EQ(page.Display(), before);
 }
@@ -270,9 +287,9 @@ TEST(RfPage, RefusedFrequencyKeepsTheNewDiameterAndItsGain) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("6").Answer("2250");
-    page.RunMenuCommand("Parbolic Antenna Gain", ui);
+    page.RunCommandByCaption("Parbolic Antenna Gain", ui);
     ui.Answer("12").Answer("high");
-    page.RunMenuCommand("Parbolic Antenna Gain", ui);
+    page.RunCommandByCaption("Parbolic Antenna Gain", ui);
     EXPECT_EQ(Shown(page, "LabelDishDiameter"), "12.00");
     EXPECT_EQ(Shown(page, "LabelDishFreq"), "2250.00");
     // Gain and beamwidth of 12 ft at 2250 MHz, as the next start would derive them.
@@ -284,10 +301,10 @@ TEST(RfPage, RfHorizon) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("10000");
-    page.RunMenuCommand("RF Horizon", ui);
+    page.RunCommandByCaption("RF Horizon", ui);
     EXPECT_EQ(Shown(page, "LabelRfHorizon"), "155.61");
     ui.Answer("-200");
-    page.RunMenuCommand("RF Horizon", ui);
+    page.RunCommandByCaption("RF Horizon", ui);
     EXPECT_EQ(Shown(page, "LabelAntAltFt"), "-200.00");
     EXPECT_EQ(Shown(page, "LabelRfHorizon"), "0.00");
 }
@@ -296,7 +313,7 @@ TEST(RfPage, BitRateAndCodeSetTheFilterBandwidths) {
     RfPageModel page;
     ScriptedInteraction ui;
     ui.Answer("1000000");
-    page.RunMenuCommand("Bit Rate", ui);
+    page.RunCommandByCaption("Bit Rate", ui);
     EXPECT_EQ(ui.boxes.at(0).prompt, "Enter the Bit Rate (bps)");
     EXPECT_EQ(ui.boxes.at(0).title, "Input Value between 10 & 20000000");
     EXPECT_EQ(Shown(page, "LabelBitRate"), "1000000");
@@ -319,7 +336,7 @@ TEST(RfPage, RefusedBitRateStillRecomputesTheFilters) {
     EXPECT_EQ(Shown(page, "LabelIfFilter"), "0.0");
     ScriptedInteraction ui;
     ui.Answer("fast");
-    page.RunMenuCommand("Bit Rate", ui);
+    page.RunCommandByCaption("Bit Rate", ui);
     EXPECT_EQ(Shown(page, "LabelBitRate"), "1000000");
     EXPECT_EQ(Shown(page, "LabelIfFilter"), "1200.0");
     EXPECT_EQ(Shown(page, "LabelVideoFilter"), "700.0");
@@ -363,7 +380,7 @@ TEST(RfPage, VswrDialogSolvesAndHandsBackOnOk) {
         dialog.Ok();
         return true;
     });
-    page.RunMenuCommand("VSWR", ui);
+    page.RunCommandByCaption("VSWR", ui);
     EXPECT_TRUE(ui.ScriptUsed());
     // The three other boxes of a fresh page hold values out of their ranges.
     EXPECT_EQ(ui.recorded.Count("error"), 3);
@@ -386,14 +403,14 @@ TEST(RfPage, CancelledDialogsLeaveThePageAlone) {
         };
     };
     ui.OnDialog(typeThenCancel("EditVswr")).OnDialog(typeThenCancel("EditL"));
-    page.RunMenuCommand("VSWR", ui);
-    page.RunMenuCommand("Resonant Frequency", ui);
+    page.RunCommandByCaption("VSWR", ui);
+    page.RunCommandByCaption("Resonant Frequency", ui);
     // Closed by the window's close box: no OK, no Cancel.
     ui.OnDialog([](DialogModel& dialog) {
         TypeIntoBox(dialog, "EditC", "2");
         return false;
     });
-    page.RunMenuCommand("Resonant Frequency", ui);
+    page.RunCommandByCaption("Resonant Frequency", ui);
     EXPECT_TRUE(ui.ScriptUsed());
     EXPECT_EQ(page.Display(), before);
 }
@@ -409,7 +426,7 @@ TEST(RfPage, ResonanceDialogSetsFrequencyAndParts) {
         dialog.Ok();
         return true;
     });
-    page.RunMenuCommand("Resonant Frequency", ui);
+    page.RunCommandByCaption("Resonant Frequency", ui);
     EXPECT_TRUE(ui.recorded.heard.empty());
     EXPECT_EQ(Shown(page, "LabelFoFreqGhz"), "1.59");
     EXPECT_EQ(Shown(page, "LabelFoL"), "10.00");
@@ -422,13 +439,13 @@ RfPageModel PageWithEveryInput() {
     ScriptedInteraction ui;
     ui.Answer("2.5").Answer("2.25").Answer("6").Answer("2250").Answer("12345.6");
     ui.Answer("3.3").Answer("2000000");
-    page.RunMenuCommand("Ratio To Db", ui);
-    page.RunMenuCommand("Wave Length", ui);
-    page.RunMenuCommand("Parbolic Antenna Gain", ui);
-    page.RunMenuCommand("RF Horizon", ui);
-    page.RunMenuCommand("Watts to dBm", ui);
+    page.RunCommandByCaption("Ratio To Db", ui);
+    page.RunCommandByCaption("Wave Length", ui);
+    page.RunCommandByCaption("Parbolic Antenna Gain", ui);
+    page.RunCommandByCaption("RF Horizon", ui);
+    page.RunCommandByCaption("Watts to dBm", ui);
     page.CheckBoxClicked("CheckBoxNonNrzlCode", true, ui);
-    page.RunMenuCommand("Bit Rate", ui);
+    page.RunCommandByCaption("Bit Rate", ui);
     ui.OnDialog([](DialogModel& dialog) {
         TypeIntoBox(dialog, "EditVswr", "1.7");
         dialog.Ok();
@@ -440,8 +457,8 @@ RfPageModel PageWithEveryInput() {
         dialog.Ok();
         return true;
     });
-    page.RunMenuCommand("VSWR", ui);
-    page.RunMenuCommand("Resonant Frequency", ui);
+    page.RunCommandByCaption("VSWR", ui);
+    page.RunCommandByCaption("Resonant Frequency", ui);
     EXPECT_TRUE(ui.ScriptUsed());
     return page;
 }

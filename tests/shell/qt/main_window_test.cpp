@@ -14,7 +14,8 @@
 #include <memory>
 
 #include "common/qt/input_box.h"
-#include "pages/page_catalog.h"
+#include "common/qt/qt_text.h"
+#include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
@@ -87,7 +88,7 @@ private slots:
             QCOMPARE(window.pos(), QPoint(100, 100));
             QCOMPARE(window.TabControl()->TabIndex(), 0);
             QCOMPARE(VisiblePages(window), QList<int>{0});
-            QCOMPARE(window.Page(0)->Caption(), QStringLiteral("RF Functions"));
+            QCOMPARE(window.Page(0)->Caption(), ToQString(PageAt(0).identity.caption));
             QVERIFY(!QFile::exists(dir.File(kSettings)));
             session.Close();
         }
@@ -334,12 +335,14 @@ private slots:
         QCOMPARE(BackgroundColour(window.PanelScreen()),
                  QApplication::palette().color(QPalette::Window));
 
-        // The RF page's main panel, a caption in it and the page's reference label.
-        TPageForm* rf = window.Page(0);
-        auto* panel = rf->findChild<QFrame*>(QStringLiteral("PanelMain"));
+        // The first page's main panel, a caption in it and the page's reference label, as its
+        // registry entry names them.
+        TPageForm* first = window.Page(0);
+        const PageColourTargets& targets = PageAt(0).colours;
+        auto* panel = first->findChild<QFrame*>(ToQString(targets.mainPanels.front()));
         QVERIFY(panel != nullptr);
-        auto* caption = new QLabel(QStringLiteral("Ratio"), panel);
-        auto* reference = rf->findChild<QLabel*>(QStringLiteral("LabelRatio"));
+        auto* caption = new QLabel(QStringLiteral("Caption"), panel);
+        auto* reference = first->findChild<QLabel*>(ToQString(targets.referenceLabel));
         QVERIFY(reference != nullptr);
         QCOMPARE(BackgroundColour(panel), QColor(78, 78, 78));
         QVERIFY(panel->autoFillBackground());
@@ -379,7 +382,7 @@ private slots:
         session.Start();
         TQuorvelMainForm& window = *session.window;
         auto* reference = new QLabel(window.Page(0));
-        reference->setObjectName(QStringLiteral("LabelRatio"));
+        reference->setObjectName(ToQString(PageAt(0).colours.referenceLabel));
         window.ApplyColourScheme();
         QCOMPARE(BackgroundColour(window.Page(3)), page);
         QCOMPARE(FontColour(reference), result);

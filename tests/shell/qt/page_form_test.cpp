@@ -30,11 +30,14 @@ namespace {
 using testing::AnswerNextModal;
 using testing::QuietRun;
 
+constexpr PageIdentity kTestIdentity{"Test", "Test", "Test Functions"};
+constexpr std::array<std::string_view, 1> kTestPanels{"PanelMain"};
+// The test page's colours: its main panel and the reference result label "LabelRatio".
+constexpr PageEntry kTestEntry{kTestIdentity, {kTestPanels, {}, "LabelRatio"}, nullptr};
+
 class TestPageModel final : public PageModel {
 public:
-    std::string_view SectionName() const override { return "Test"; }
-    std::string_view TabCaption() const override { return "Test"; }
-    std::string_view PageCaption() const override { return "Test Functions"; }
+    TestPageModel() : PageModel(kTestIdentity) {}
     std::span<const SettingKey> SettingKeys() const override { return kKeys; }
 
     DisplayList Display() const override {
@@ -55,16 +58,37 @@ public:
                 {"ButtonAction", "Go " + std::to_string(clicks)}};
     }
 
+    // PopupMenu1: a title, a separator, two commands and a submenu "Mode" of two checked
+    // choices; PopupMenuMode holds the same choices; PopupMenuPop acts on pop-up.
     std::vector<PopupMenu> Menus() const override {
-        return {{"PopupMenu1", {"Set Five", "-", "Enter Value"}}};
+        using Kind = MenuItem::Kind;
+        const auto choice = [this](const char* caption, int tag, const char* parent) {
+            return MenuItem{Kind::Command, caption, std::string("Menu") + caption + parent,
+                            parent,        tag,     mode == tag};
+        };
+        return {{"PopupMenu1",
+                 {{Kind::Title, "Test Title", "", "", 0, false},
+                  {Kind::Separator, "-", "", "", 1, false},
+                  {Kind::Command, "Set Five", "", "", 2, false},
+                  {Kind::Command, "Enter Value", "", "", 3, false},
+                  {Kind::Submenu, "Mode", "", "", 4, false},
+                  choice("Slow", 0, "Mode"),
+                  choice("Fast", 1, "Mode")},
+                 false},
+                {"PopupMenuMode", {choice("Slow", 0, ""), choice("Fast", 1, "")}, false},
+                {"PopupMenuPop", {}, true}};
     }
 
-    bool RunMenuCommand(std::string_view caption, Interaction& ui) override {
-        commands.emplace_back(caption);
-        if (caption == "Set Five") {
+    bool RunMenuCommand(MenuCommandRef command, Interaction& ui) override {
+        commands.push_back(std::string(command.menu) + ":" + std::string(command.caption));
+        if (command.caption == "Set Five") {
             value = 5;
-        } else if (caption == "Enter Value") {
+        } else if (command.caption == "Enter Value") {
             PromptRealValue(ui, "Enter the Value", value, 2, 100.0, 0.0);
+        } else if (command.caption == "Slow" || command.caption == "Fast") {
+            mode = command.caption == "Fast" ? 1 : 0;
+        } else if (command.menu == "PopupMenuPop" && command.caption.empty()) {
+            ++popups;
         } else {
             return false;
         }
@@ -100,6 +124,8 @@ public:
     int radix = 1;
     int choice = 0;
     int clicks = 0;
+    int mode = 0;
+    int popups = 0;
     std::string entry = "abc";
     std::vector<std::string> commands;
     std::function<void()> duringDisplay;
@@ -117,12 +143,17 @@ private:
     static constexpr std::array<SettingKey, 1> kKeys{{{"Value", SettingType::Real}}};
 };
 
+PageFormContext TestContext(TTabControl& tabs, ProgramRun& run) {
+    return {tabs, run, 0, kTestEntry, std::make_unique<TestPageModel>()};
+}
+
 // The test page: a main panel holding a caption, the reference result label and the other
-// controls, on tab index 0 (whose reference label is "LabelRatio").
+// controls, with the colour targets of kTestEntry.
 class TTestPageForm final : public TPageForm {
 public:
     TTestPageForm(TTabControl& tabs, ProgramRun& run, HandlerGuard guard)
-        : TPageForm(tabs, std::make_unique<TestPageModel>(), run, 0) {
+        : TTestPageForm(TestContext(tabs, run), guard) {}
+    TTestPageForm(PageFormContext&& context, HandlerGuard guard) : TPageForm(context) {
         panel = new QFrame(this);
         panel->setObjectName(QStringLiteral("PanelMain"));
         panel->setGeometry(0, 0, 400, 300);
@@ -140,6 +171,8 @@ public:
             {QStringLiteral("item0"), QStringLiteral("item1"), QStringLiteral("item2")});
         button = Make<QPushButton>(QStringLiteral("ButtonAction"), 190);
         menu = AttachPopupMenu(QStringLiteral("PopupMenu1"), {panel});
+        modeMenu = AttachPopupMenu(QStringLiteral("PopupMenuMode"), {twice});
+        AttachPopupMenu(QStringLiteral("PopupMenuPop"), {other});
         ConnectCheckBox(check, guard);
         ConnectRadioButton(radioA, guard);
         ConnectRadioButton(radioB, guard);
@@ -162,6 +195,7 @@ public:
     QComboBox* combo;
     QPushButton* button;
     QMenu* menu;
+    QMenu* modeMenu;
     int showValuesRuns = 0;
 
 protected:
@@ -329,7 +363,7 @@ private slots:
         host.Show();
         host.quiet.Run().SetShuttingDown(true);
         host.page->check->click();
-        host.page->menu->actions().constFirst()->trigger();
+        host.page->menu->actions().at(2)->trigger();
         QVERIFY(host.page->Test().commands.empty());
     }
 
@@ -345,16 +379,64 @@ private slots:
         QCOMPARE(menu, host.page->menu);
         QCOMPARE(menu->objectName(), QStringLiteral("PopupMenu1"));
         const QList<QAction*> items = menu->actions();
-        QCOMPARE(items.size(), 3);
-        QCOMPARE(items[0]->text(), QStringLiteral("Set Five"));
+        QCOMPARE(items.size(), 5);
+        QCOMPARE(items[0]->text(), QStringLiteral("Test Title"));
+        QVERIFY(items[0]->font().bold());
         QVERIFY(items[1]->isSeparator());
-        QCOMPARE(items[2]->text(), QStringLiteral("Enter Value"));
+        QCOMPARE(items[2]->text(), QStringLiteral("Set Five"));
+        QCOMPARE(items[3]->text(), QStringLiteral("Enter Value"));
+        QMenu* mode = items[4]->menu();
+        QVERIFY(mode != nullptr);
+        QCOMPARE(items[4]->text(), QStringLiteral("Mode"));
+        const QList<QAction*> choices = mode->actions();
+        QCOMPARE(choices.size(), 2);
+        QCOMPARE(choices[0]->objectName(), QStringLiteral("MenuSlowMode"));
+        QCOMPARE(choices[1]->data().toInt(), 1);
+        QVERIFY(choices[0]->isChecked());
+        QVERIFY(!choices[1]->isChecked());
+    }
+
+    void titleItemRunsNothing() {
+        Host host;
+        host.Show();
+        host.page->menu->actions().at(0)->trigger();
+        QVERIFY(host.page->Test().commands.empty());
+        QCOMPARE(host.page->reference->text(), QStringLiteral("1.50"));
+    }
+
+    void submenuCommandRunsWithItsMenuAndEveryMenuShowsTheChecks() {
+        Host host;
+        host.Show();
+        QMenu* mode = host.page->menu->actions().at(4)->menu();
+        mode->actions().at(1)->trigger();
+        QCOMPARE(host.page->Test().commands, std::vector<std::string>{"PopupMenu1:Fast"});
+        QVERIFY(!mode->actions().at(0)->isChecked());
+        QVERIFY(mode->actions().at(1)->isChecked());
+        // The same choice in the other menu runs that menu's command and follows too.
+        QVERIFY(host.page->modeMenu->actions().at(1)->isChecked());
+        host.page->modeMenu->actions().at(0)->trigger();
+        QCOMPARE(host.page->Test().commands.back(), "PopupMenuMode:Slow");
+        QVERIFY(mode->actions().at(0)->isChecked());
+        QVERIFY(!mode->actions().at(1)->isChecked());
+    }
+
+    void menuThatActsOnPopupRunsItsCommandOnARightClick() {
+        Host host;
+        host.Show();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                host.page->other->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(host.page->other, &event);
+        QCOMPARE(host.page->Test().popups, 1);
+        QCOMPARE(host.page->Test().commands, std::vector<std::string>{"PopupMenuPop:"});
+        QMenu* pop = host.page->PopupMenuNamed(QStringLiteral("PopupMenuPop"));
+        QVERIFY(pop != nullptr);
+        QVERIFY(!pop->isVisible());
     }
 
     void menuCommandStoresAndShows() {
         Host host;
         host.Show();
-        host.page->menu->actions().at(0)->trigger();
+        host.page->menu->actions().at(2)->trigger();
         QCOMPARE(host.page->reference->text(), QStringLiteral("5.00"));
         QCOMPARE(host.page->twice->text(), QStringLiteral("10.00"));
     }
@@ -368,7 +450,7 @@ private slots:
             QTest::keyClicks(box->findChild<QLineEdit*>(QStringLiteral("EditValue")), "250");
             box->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
-        host.page->menu->actions().at(2)->trigger();
+        host.page->menu->actions().at(3)->trigger();
         QCOMPARE(prompt, QStringLiteral("Enter the Value"));
         QCOMPARE(host.page->reference->text(), QStringLiteral("100.00"));  // clamped
     }

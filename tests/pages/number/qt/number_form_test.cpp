@@ -16,6 +16,7 @@
 #include "pages/number/qt/number_form.h"
 #include "qt_support/window_fixture.h"
 #include "shell/ini_store.h"
+#include "shell/qt/page_forms.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
 
@@ -36,7 +37,7 @@ struct Host {
             tabs->AddTab(QString::fromLatin1(tab));
         }
         tabs->SetTabIndex(1);
-        page = new TNumberForm(*tabs, quiet.Run());
+        page = static_cast<TNumberForm*>(CreatePageForm(1, *tabs, quiet.Run()));
     }
     void Show() {
         window.show();

@@ -232,8 +232,8 @@ private slots:
                 shown << (item->isSeparator() ? QStringLiteral("-") : item->text());
             }
             QStringList expected;
-            for (const std::string& item : model.items) {
-                expected << QString::fromStdString(item);
+            for (const MenuItem& item : model.items) {
+                expected << QString::fromStdString(item.caption);
             }
             QCOMPARE(shown, expected);
         }
