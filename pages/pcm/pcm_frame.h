@@ -25,11 +25,14 @@ std::int32_t SaturateToInt32(std::int64_t value);
 struct DataWordSpan {
     std::int32_t first = 0;
     std::int32_t last = 0;
-    bool holdsDataWord = false;  // first <= last: the FSP words leave at least one data word
+    // The FSP words leave at least one data word: first <= last, judged before the ends
+    // saturate (leads with nfsp and wpf both -2147483648 give first = last = -2147483648 and
+    // no data word).
+    bool holdsDataWord = false;
 };
 
 // With leads first = nfsp and last = wpf - 1; with trails first = 0 and last = wpf - nfsp - 1.
-// holdsDataWord is false when the FSP words fill the frame (wpf <= nfsp), also for wpf <= 0.
+// holdsDataWord is false when the FSP words fill the frame (wpf <= nfsp).
 DataWordSpan DataWordRange(std::int32_t nfsp, bool fspTrails, std::int32_t wpf);
 
 // Moves an index that lies in the FSP words: with wpf <= nfsp (no data word) it becomes 0;

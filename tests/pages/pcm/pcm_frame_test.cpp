@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{3, kTrails, 2, 0, -2, false}, RangeCase{16, kTrails, 0, 0, -17, false},
         // beyond the 32-bit range the ends saturate, the flag stays exact
         RangeCase{kMin, kTrails, kMax, 0, kMax, true}, RangeCase{3, kLeads, kMin, 3, kMin, false},
-        RangeCase{kMax, kTrails, kMin, 0, kMin, false}));
+        RangeCase{kMax, kTrails, kMin, 0, kMin, false},
+        RangeCase{kMin, kLeads, kMin, kMin, kMin, false}));
 
 struct ClampCase {
     std::int32_t index;
