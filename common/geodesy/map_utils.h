@@ -22,8 +22,8 @@ bool VectorsEqual(const RaeVector& u, const RaeVector& v);
 // of 360 or more loses 360, and a result of exactly 360 becomes 0. Inputs from -360 to 719
 // end in [0, 360); farther ones keep the remainder of the one correction (1000 gives 640).
 void NormalizeDegrees360(std::int32_t& degrees);
-// NormalizeDegrees360, then 360 less for a value above 180. Inputs from -540 to 540 end in
-// (-180, 180] (-180 gives 180); 1000 gives 280.
+// NormalizeDegrees360, then 360 less for a value above 180. Inputs from -539 to 540 end in
+// (-180, 180] (-180 gives 180, but -540 gives -180); 1000 gives 280.
 void NormalizeDegrees180(std::int32_t& degrees);
 
 // "hh:mm" of a clock position in hours (0 to 12 for a miss distance), the minutes rounded to
