@@ -20,8 +20,21 @@ constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30
 constexpr std::array<std::string_view, 13> kMonthNames = {
     "Unk", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-// 1970..2099: the years SecondsSince1970 counts at most.
-constexpr int kMaxYearsSince1970 = 130;
+// a / b rounded towards minus infinity, for b > 0.
+constexpr long long FloorDiv(long long a, long long b) {
+    return a / b - (a % b < 0 ? 1 : 0);
+}
+
+// Days from 1 January of year 1 to 1 January of `year` in the proleptic Gregorian calendar
+// (negative before year 1). Within 64 bits for any int year: at most about 7.9e11.
+constexpr long long DaysBeforeYear(long long year) {
+    const long long before = year - 1;
+    return 365 * before + FloorDiv(before, 4) - FloorDiv(before, 100) + FloorDiv(before, 400);
+}
+
+constexpr long long kDaysBefore1970 = DaysBeforeYear(1970);
+static_assert(DaysBeforeYear(2006) - kDaysBefore1970 == 13149);
+static_assert(DaysBeforeYear(1958) - kDaysBefore1970 == -kDays1958To1970);
 
 }  // namespace
 
@@ -35,8 +48,18 @@ bool IsLeapYear(int year) {
     return year % 400 == 0;
 }
 
+int DaysInMonth(int year, int month) {
+    if (month < 1 || month > 12) {
+        return 0;
+    }
+    if (month == 2 && IsLeapYear(year)) {
+        return 29;
+    }
+    return kDaysInMonth[static_cast<std::size_t>(month - 1)];
+}
+
 int DayOfYear(int year, int month, int dayOfMonth) {
-    const int february = (year % 4 == 0) ? 29 : 28;
+    const int february = DaysInMonth(year, 2);
     if (month > 12 || month < 1) {
         month = 1;
     } else if (month == 2 && dayOfMonth > february) {
@@ -58,10 +81,7 @@ MonthDay DayOfYearToMonthDay(int year, int dayOfYear) {
     }
     int daysBefore = 0;
     for (int month = 1; month <= 12; ++month) {
-        int length = kDaysInMonth[static_cast<std::size_t>(month - 1)];
-        if (month == 2 && IsLeapYear(year)) {
-            length = 29;
-        }
+        const int length = DaysInMonth(year, month);
         if (daysBefore + length >= dayOfYear) {
             return {month, dayOfYear - daysBefore};
         }
@@ -98,10 +118,7 @@ double SecondsSince1970(int year, double timeOfYearFromStart) {
     if (!std::isfinite(timeOfYearFromStart)) {
         return 0.0;
     }
-    long days = 0;
-    for (int y = 1970; y < year && y < 1970 + kMaxYearsSince1970; ++y) {
-        days += (y % 4 == 0) ? 366 : 365;
-    }
+    const long long days = DaysBeforeYear(year) - kDaysBefore1970;
     return static_cast<double>(days) * kSecondsPerDay + timeOfYearFromStart;
 }
 

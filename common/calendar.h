@@ -39,10 +39,13 @@ struct TimeParts {
 // years follow the same rule.
 bool IsLeapYear(int year);
 
-// Day of year, 1 for January 1. February has 29 days in every year divisible by 4 (the
-// four-year rule alone: 1900 and 2100 count a February 29 here). A day too large for its month
-// becomes day 1 of that month; a month above 12 or below 1 counts as January. Days below 1
-// are not corrected (day 0 of January gives 0).
+// Days in the month (28 or 29 for February, by IsLeapYear); 0 for a month outside 1..12.
+int DaysInMonth(int year, int month);
+
+// Day of year, 1 for January 1, with February's length by IsLeapYear, so that it inverts
+// DayOfYearToMonthDay. A day too large for its month becomes day 1 of that month; a month
+// above 12 or below 1 counts as January. Days below 1 are not corrected (day 0 of January
+// gives 0).
 int DayOfYear(int year, int month, int dayOfMonth);
 
 // Month and day of month of a day of year (full Gregorian rule). A day of year of 0 or below
@@ -60,8 +63,10 @@ TimeParts SplitSeconds(double seconds);
 int JulianDate(int year, int dayOfYear);
 
 // Seconds from 1970-01-01 00:00:00 to the given time of year (counted from the start of the
-// year) of the given year, counting every year divisible by 4 as a leap year and at most the
-// 130 years 1970..2099; a year of 1970 or earlier adds nothing. 0 for a time that is not finite.
+// year) of the given year: the whole days from 1 January 1970 to 1 January of the year by the
+// Gregorian rule (negative before 1970) times 86400, plus the time. Any int year: the day count
+// is exact, and so is the result while it stays within 2^53 seconds (years within about
+// 285 million of 1970). 0 for a time that is not finite.
 double SecondsSince1970(int year, double timeOfYearFromStart);
 // SecondsSince1970 + 4383 days.
 double SecondsSince1958(int year, double timeOfYearFromStart);

@@ -1,8 +1,10 @@
 // Feeds arbitrary years, months, days and seconds to the calendar computations and their
 // texts. Besides the sanitizers' checks, it holds the results to the ranges the page relies
 // on: a month of 1..12 from every day number, a month name from the table, texts of their
-// fixed shape for any time.
+// fixed shape for any time, a valid date that comes back from its day of year, and a seconds
+// count that grows by the length of each year.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -45,6 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (day >= 1 && day <= 31) {
         Check(dayOfYear >= 1 && dayOfYear <= 366);
     }
+    if (day >= 1 && day <= DaysInMonth(year, month)) {
+        Check(date.month == month && date.day == day);
+    }
 
     const TimeParts parts = SplitSeconds(seconds);
     if (parts.valid) {
@@ -59,5 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(dateText.size() >= 7 && dateText[2] == '/');
     (void)JulianDate(year, dayOfYear);
     (void)SecondsSince1958(year, seconds);
+    const double startOfYear = SecondsSince1970(year, 0.0);
+    Check(std::isfinite(startOfYear));
+    // Exact while the counts stay within 2^53 seconds.
+    if (year > -100000000 && year < 100000000) {
+        const double length = (IsLeapYear(year) ? 366 : 365) * kSecondsPerDay;
+        Check(SecondsSince1970(year + 1, 0.0) - startOfYear == length);
+    }
     return 0;
 }

@@ -110,17 +110,23 @@ void TModelDlg::reject() {
     QDialog::reject();
 }
 
-bool TModelDlg::KeyRefused(QLineEdit* box, const QString& text) {
-    // Keys without a character (arrows, Delete) and the dialog's own keys (Enter, Escape,
-    // Tab) are not the model's to judge.
-    if (text.size() != 1) {
+bool TModelDlg::KeyRefused(QLineEdit* box, const QKeyEvent& event) {
+    const std::string name = ToStdString(box->objectName());
+    // Backspace is a typed key to the model, '\b', whatever text the platform gives it.
+    if (event.key() == Qt::Key_Backspace) {
+        return !m_model.KeyPress(name, '\b');
+    }
+    // Keys without a character (arrows), Delete (which X gives the character DEL) and the
+    // dialog's own keys (Enter, Escape, Tab) are not the model's to judge.
+    const QString text = event.text();
+    if (text.size() != 1 || event.key() == Qt::Key_Delete) {
         return false;
     }
     const char16_t c = text.front().unicode();
-    if (c == u'\r' || c == u'\n' || c == u'\x1b' || c == u'\t' || c > 0xFF) {
+    if (c == u'\r' || c == u'\n' || c == u'\x1b' || c == u'\t' || c == u'\x7f' || c > 0xFF) {
         return false;
     }
-    return !m_model.KeyPress(ToStdString(box->objectName()), static_cast<char>(c));
+    return !m_model.KeyPress(name, static_cast<char>(c));
 }
 
 bool TModelDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -129,7 +135,7 @@ bool TModelDlg::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     if (event->type() == QEvent::KeyPress) {
-        if (KeyRefused(box, static_cast<QKeyEvent*>(event)->text())) {
+        if (KeyRefused(box, *static_cast<QKeyEvent*>(event))) {
             return true;
         }
     } else if (event->type() == QEvent::FocusOut) {

@@ -5,14 +5,16 @@
 // and "Cancel" (CancelBtn, also Escape and the close box). Centred on the screen.
 //
 // The window only carries the user's actions to the model: a typed key goes through
-// DialogModel::KeyPress and is dropped when refused; a changed text goes to SetBoxText; a box
-// losing the focus to another control of the dialog calls BoxExit, after which every box
-// shows the model's BoxText again; OK calls Ok(), Cancel calls Cancel().
+// DialogModel::KeyPress (Backspace as '\b'; Delete and the cursor keys are the box's own) and
+// is dropped when refused; a changed text goes to SetBoxText; a box losing the focus to another
+// control of the dialog calls BoxExit, after which every box shows the model's BoxText again;
+// OK calls Ok(), Cancel calls Cancel().
 
 #include <QDialog>
 
 #include <vector>
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace quorvel {
@@ -36,7 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool KeyRefused(QLineEdit* box, const QString& text);
+    bool KeyRefused(QLineEdit* box, const QKeyEvent& event);
 
     DialogModel& m_model;
     std::vector<QLineEdit*> m_boxes;

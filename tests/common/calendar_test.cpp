@@ -44,8 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DayOfYearCase{2006, 13, 5, 5}, DayOfYearCase{2006, 0, 5, 5},
                       DayOfYearCase{2006, -7, 5, 5},
                       DayOfYearCase{2006, std::numeric_limits<int>::min(), 5, 5},
-                      // The four-year rule alone: 1900 and 2100 have a February 29 here.
-                      DayOfYearCase{1900, 3, 1, 61}, DayOfYearCase{2100, 2, 29, 60},
+                      // The full leap rule: 1900 and 2100 have no February 29, 2000 has.
+                      DayOfYearCase{1900, 3, 1, 60}, DayOfYearCase{2100, 3, 1, 60},
+                      DayOfYearCase{2100, 2, 29, 32}, DayOfYearCase{2000, 3, 1, 61},
                       // Days below 1 are not corrected.
                       DayOfYearCase{2006, 1, 0, 0}, DayOfYearCase{2006, 3, -1, 58}));
 
@@ -68,7 +69,8 @@ TEST(DayOfYearToMonthDayTest, WalksTheMonths) {
 }
 
 TEST(DayOfYearToMonthDayTest, InvertsDayOfYearForEveryDayOfLeapAndCommonYears) {
-    for (int year : {2004, 2006}) {
+    // The centuries too: 1 March 1900 and 2100 come back as 03/01, not 03/02.
+    for (int year : {1900, 2000, 2004, 2006, 2100}) {
         const int length = IsLeapYear(year) ? 366 : 365;
         for (int n = 1; n <= length; ++n) {
             const MonthDay md = DayOfYearToMonthDay(year, n);
@@ -125,20 +127,53 @@ TEST(JulianDateTest, LastYearDigitThenDayOfYear) {
     EXPECT_EQ(JulianDate(-3, 1), 7001);
 }
 
-TEST(SecondsSinceTest, CountsWholeYearsFrom1970) {
+TEST(DaysInMonthTest, FebruaryByTheFullRuleAndNothingOutsideTheYear) {
+    EXPECT_EQ(DaysInMonth(2006, 1), 31);
+    EXPECT_EQ(DaysInMonth(2006, 4), 30);
+    EXPECT_EQ(DaysInMonth(2006, 12), 31);
+    EXPECT_EQ(DaysInMonth(2004, 2), 29);
+    EXPECT_EQ(DaysInMonth(2000, 2), 29);
+    EXPECT_EQ(DaysInMonth(1900, 2), 28);
+    EXPECT_EQ(DaysInMonth(2100, 2), 28);
+    EXPECT_EQ(DaysInMonth(2006, 0), 0);
+    EXPECT_EQ(DaysInMonth(2006, 13), 0);
+}
+
+TEST(SecondsSinceTest, CountsWholeDaysFrom1970) {
     EXPECT_EQ(SecondsSince1970(1970, 0.0), 0.0);
-    EXPECT_EQ(SecondsSince1970(1960, 12.5), 12.5);
     EXPECT_EQ(SecondsSince1970(2006, 0.0), 1136073600.0);
     EXPECT_EQ(SecondsSince1958(2006, 0.0), 1514764800.0);
+    EXPECT_EQ(SecondsSince1958(1958, 0.0), 0.0);
     EXPECT_EQ(SecondsSince1970(2004, 86400.0 * 59), 1078012800.0);
+    EXPECT_EQ(SecondsSince1970(2100, 0.0), 4102444800.0);  // 2100-01-01 00:00:00
     EXPECT_EQ(SecondsSince1970(2006, std::numeric_limits<double>::quiet_NaN()), 0.0);
 }
 
-TEST(SecondsSinceTest, CountsAtMost130Years) {
-    // 2100 is the first year not counted: every later year gives the same whole-year count.
-    EXPECT_EQ(SecondsSince1970(2100, 0.0), SecondsSince1970(2101, 0.0));
-    EXPECT_EQ(SecondsSince1970(std::numeric_limits<int>::max(), 0.0), SecondsSince1970(2100, 0.0));
-    EXPECT_EQ(SecondsSince1970(2100, 0.0), 4102444800.0);  // 2100-01-01 00:00:00
+TEST(SecondsSinceTest, IsNegativeBefore1970) {
+    // 1969-12-31 23:59:59 is the last second before the count starts.
+    EXPECT_EQ(SecondsSince1970(1969, 86400.0 * 364 + 86399), -1.0);
+    EXPECT_EQ(SecondsSince1970(1969, 0.0), -31536000.0);
+    EXPECT_EQ(SecondsSince1970(1960, 12.5), -315619187.5);
+    EXPECT_EQ(SecondsSince1970(1900, 0.0), -2208988800.0);
+    EXPECT_EQ(SecondsSince1970(1, 0.0), -62135596800.0);
+    EXPECT_EQ(SecondsSince1970(0, 0.0), -62167219200.0);
+    EXPECT_EQ(SecondsSince1958(1957, 0.0), -31536000.0);
+}
+
+TEST(SecondsSinceTest, EachYearAddsItsOwnLength) {
+    // Every year from 1600 to 2500 adds 365 days, or 366 in a leap year: 2100 is common and
+    // 2101 no longer gives the count of 2100.
+    for (int year = 1600; year <= 2500; ++year) {
+        const double length = (IsLeapYear(year) ? 366 : 365) * kSecondsPerDay;
+        EXPECT_EQ(SecondsSince1970(year + 1, 0.0) - SecondsSince1970(year, 0.0), length) << year;
+    }
+    EXPECT_EQ(SecondsSince1970(2101, 0.0), 4133980800.0);
+}
+
+TEST(SecondsSinceTest, FarYearsDoNotOverflow) {
+    EXPECT_EQ(SecondsSince1970(10000, 0.0), 253402300800.0);
+    EXPECT_EQ(SecondsSince1970(std::numeric_limits<int>::max(), 0.0), 67767976201996800.0);
+    EXPECT_EQ(SecondsSince1970(std::numeric_limits<int>::min(), 0.0), -67768100567971200.0);
 }
 
 TEST(MonthNameTest, TableAndUnknown) {

@@ -41,8 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TimeOfYearCase{"LastMillisecondOfCommonYear",
                                      Reading(2006, 12, 31, 23, 59, 59, 999),
                                      365 * 86400.0 + 86399.999},
-                      // The day of year follows the four-year rule: 1900 counts a February 29.
-                      TimeOfYearCase{"CenturyYearCountsAsLeap", Reading(1900, 3, 1), 61 * 86400.0},
+                      // The day of year follows the full leap rule: 1900 has no February 29.
+                      TimeOfYearCase{"CenturyYearIsCommon", Reading(1900, 3, 1), 60 * 86400.0},
                       TimeOfYearCase{"MillisecondsKept", Reading(2006, 2, 14, 14, 5, 9, 123),
                                      45 * 86400.0 + 14 * 3600.0 + 5 * 60.0 + 9.123},
                       TimeOfYearCase{"BeyondLimitReadsZero", Reading(2004, 12, 31, 48), 0.0},

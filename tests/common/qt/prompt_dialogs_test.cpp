@@ -1,6 +1,7 @@
 // The Qt side of the prompts: the text-entry box, the generic dialog for a dialog model, and
 // the interaction that page commands reach them through.
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -237,6 +238,31 @@ private slots:
         QCOMPARE(model.keys.back(), '\b');
         // Each accepted key changed the text; the model heard every change.
         QCOMPARE(QString::fromStdString(model.events.back()), QStringLiteral("text EditA -12.5"));
+        dialog.reject();
+    }
+
+    void modelDialogGivesBackspaceByItsKeyAndKeepsDelete() {
+        CountingCues cues;
+        DoublingModel model(cues);
+        TModelDlg dialog(model);
+        dialog.show();
+        Activate(&dialog);
+        auto* edit = Child<QLineEdit>(&dialog, "EditA");
+        edit->setText(QStringLiteral("123"));
+        edit->setCursorPosition(3);
+        model.keys.clear();
+        // A platform may give Backspace no text: the model hears it as '\b' all the same.
+        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QString());
+        QApplication::sendEvent(edit, &backspace);
+        QCOMPARE(model.keys, std::string("\b"));
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+        // X gives Delete the character DEL; it is an editing key of the box, not the model's.
+        edit->setCursorPosition(0);
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+        QApplication::sendEvent(edit, &del);
+        QCOMPARE(model.keys, std::string("\b"));
+        QCOMPARE(edit->text(), QStringLiteral("2"));
+        QVERIFY(cues.heard.empty());
         dialog.reject();
     }
 
