@@ -1,6 +1,7 @@
 #include "shell/qt/focus_mark.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPen>
 
@@ -31,7 +32,10 @@ bool TFocusMark::eventFilter(QObject* watched, QEvent* event) {
                 show();
                 break;
             case QEvent::FocusOut:
-                hide();
+                // The panel's own menu takes the focus while it is open, and gives it back.
+                if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+                    hide();
+                }
                 break;
             case QEvent::Resize:
                 setGeometry(m_panel->rect());

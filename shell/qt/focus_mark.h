@@ -1,7 +1,8 @@
 #pragma once
 // The mark of a panel that has the keyboard focus. Panels are plain frames, which show no
 // focus of their own; the mark is a frame in the highlight colour drawn over the panel
-// while it has the focus, which passes every mouse event through to what lies below it.
+// while it has the focus (and while a menu it opened has it), which passes every mouse event
+// through to what lies below it.
 
 #include <QWidget>
 

@@ -491,6 +491,13 @@ private slots:
         const QImage shown = panel->grab().toImage();
         QCOMPARE(shown.pixelColor(0, panel->height() / 2),
                  mark->palette().color(QPalette::Highlight));
+        // Its menu, open, keeps the mark on the panel it belongs to.
+        QTest::keyClick(panel, Qt::Key_Menu);
+        QMenu* menu = host.Page().PopupMenuNamed(QStringLiteral("PopupMenu1"));
+        QVERIFY(menu->isVisible());
+        QVERIFY(mark->isVisible());
+        menu->close();
+        QVERIFY(mark->isVisible());
         host.Page().edit->setFocus(Qt::TabFocusReason);
         QVERIFY(!mark->isVisible());
     }
