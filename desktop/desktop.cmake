@@ -1,13 +1,13 @@
 # QuorvelII on a desktop: the launcher, the icon built into the window program, and what
 # `cmake --install` puts under the prefix:
 #   bin/quorvel-cli, bin/quorvel (the launcher the desktop entry runs), bin/QuorvelII (a link)
-#   lib/quorvel/QuorvelII and lib/quorvel/LogBrowse.exe, side by side, since the About box
-#       looks for the viewer beside the running program
+#   libexec/quorvel/QuorvelII and libexec/quorvel/LogBrowse.exe, side by side, since the
+#       About box looks for the viewer beside the running program
 #   share/applications, share/metainfo, share/icons/hicolor: desktop entry, AppStream
 #       metadata, the icon as SVG and in PNG sizes
 #   share/man/man1: the manual pages, made from the programs' --help with help2man
 include(GNUInstallDirs)
-set(QUORVEL_INSTALL_PROGRAMDIR "lib/quorvel" CACHE STRING
+set(QUORVEL_INSTALL_PROGRAMDIR "${CMAKE_INSTALL_LIBEXECDIR}/quorvel" CACHE STRING
     "Where QuorvelII and LogBrowse.exe are installed, relative to the prefix")
 set(QUORVEL_MAN_PAGES AUTO CACHE STRING
     "Make the manual pages with help2man: ON, OFF, or AUTO (when help2man is found)")
@@ -89,8 +89,10 @@ if(make_man_pages)
     if(TARGET quorvel-cli)
         # quorvel-cli's second usage line, in the form help2man takes for one ("or:").
         set(cli_help ${CMAKE_BINARY_DIR}/man/help/quorvel-cli)
-        file(GENERATE OUTPUT ${cli_help}
-            CONTENT "#!/bin/sh\n\"$<TARGET_FILE:quorvel-cli>\" \"$@\" | sed '2s/^ \\{7\\}quorvel-cli /  or:  quorvel-cli /'\n"
+        string(CONCAT cli_help_script "#!/bin/sh\n"
+            "\"$<TARGET_FILE:quorvel-cli>\" \"$@\" | "
+            "sed '2s/^ \\{7\\}quorvel-cli /  or:  quorvel-cli /'\n")
+        file(GENERATE OUTPUT ${cli_help} CONTENT "${cli_help_script}"
             FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                 WORLD_READ WORLD_EXECUTE)
         quorvel_man_page(quorvel-cli ${cli_help}
