@@ -14,7 +14,6 @@ constexpr int kMarkWidth = 2;
 }  // namespace
 
 TFocusMark::TFocusMark(QWidget* panel) : QWidget(panel), m_panel(panel) {
-    setObjectName(QStringLiteral("FocusMark"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(panel->rect());

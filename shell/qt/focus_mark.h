@@ -8,7 +8,10 @@
 
 namespace quorvel {
 
+// It has no object name: it is no control of the form, and tests that list a form's named
+// controls do not meet it.
 class TFocusMark final : public QWidget {
+    Q_OBJECT
 public:
     // Follows `panel`'s focus and size from now on; a child of the panel.
     explicit TFocusMark(QWidget* panel);

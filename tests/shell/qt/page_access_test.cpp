@@ -22,6 +22,7 @@
 #include <string>
 
 #include "qt_support/window_fixture.h"
+#include "shell/qt/focus_mark.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/tab_control.h"
 
@@ -479,7 +480,7 @@ private slots:
         Host host;
         host.Show();
         QWidget* panel = host.Page().enu;
-        auto* mark = panel->findChild<QWidget*>(QStringLiteral("FocusMark"));
+        auto* mark = panel->findChild<TFocusMark*>();
         QVERIFY(mark != nullptr);
         QVERIFY(!mark->isVisible());
         panel->setFocus(Qt::TabFocusReason);
