@@ -126,16 +126,21 @@ TEST(IniFile, WriteKeepsPermissionsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(EntryNames(dir.Path()), std::vector<std::string>{"QuorvelII.Cfg"});
 }
 
-TEST(IniFile, WriteThroughASymbolicLinkKeepsTheLink) {
+// A link planted at the file's name is read through, but never written through: the write
+// replaces the link, and the file it points at stays as it was.
+TEST(IniFile, WriteReplacesASymbolicLinkAndKeepsItsTarget) {
     ScratchDirectory dir;
     fs::create_directory(dir.Path() / "real");
     const std::string target = dir.File("real/settings.ini");
     WriteBytes(target, "[RF]\r\nA=1\r\n");
     fs::create_symlink(target, dir.Path() / "QuorvelII.Cfg");
     IniFile file(dir.File("QuorvelII.Cfg"));
+    EXPECT_EQ(file.ReadString("RF", "A"), "1");
     ASSERT_TRUE(file.WriteString("RF", "A", "2"));
-    EXPECT_TRUE(fs::is_symlink(file.Path()));
-    EXPECT_EQ(ReadBytes(target), "[RF]\r\nA=2\r\n");
+    EXPECT_FALSE(fs::is_symlink(file.Path()));
+    EXPECT_EQ(ReadBytes(file.Path()), "[RF]\r\nA=2\r\n");
+    EXPECT_EQ(ReadBytes(target), "[RF]\r\nA=1\r\n");
+    EXPECT_EQ(EntryNames(dir.Path() / "real"), std::vector<std::string>{"settings.ini"});
 }
 
 TEST(IniFile, WriteThatFailsHalfwayLeavesTheOldFileWhole) {
