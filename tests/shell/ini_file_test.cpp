@@ -92,12 +92,15 @@ TEST(IniFile, WriteKeepsEveryUntouchedByte) {
     EXPECT_EQ(ReadBytes(file.Path()), head + "Ohms=50\r\n" + tail);
 }
 
-TEST(IniFile, BackslashPathReachesTheFile) {
+TEST(IniFile, BackslashInThePathIsPartOfTheName) {
     ScratchDirectory dir;
-    IniFile file(dir.Path().string() + "\\QuorvelII.Cfg");
+    fs::create_directory(dir.Path() / "a\\b");
+    fs::create_directories(dir.Path() / "a" / "b");
+    IniFile file(dir.File("a\\b/QuorvelII.Cfg"));
     ASSERT_TRUE(file.WriteString("RF", "A", "1"));
-    EXPECT_EQ(ReadBytes(dir.File("QuorvelII.Cfg")), "[RF]\r\nA=1\r\n");
+    EXPECT_EQ(ReadBytes(dir.File("a\\b/QuorvelII.Cfg")), "[RF]\r\nA=1\r\n");
     EXPECT_EQ(file.ReadString("RF", "A"), "1");
+    EXPECT_TRUE(fs::is_empty(dir.Path() / "a" / "b"));
 }
 
 TEST(IniFile, WriteIntoAMissingDirectoryFails) {
