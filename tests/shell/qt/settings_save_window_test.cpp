@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "common/interaction.h"
-#include "pages/page_catalog.h"
+#include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
 #include "shell/ini_store.h"
 #include "shell/qt/main_form.h"
