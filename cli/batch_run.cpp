@@ -156,9 +156,14 @@ public:
                 return Fail(kExitFailed, "cannot write the output");
             }
         }
-        if (m_request.save &&
-            !SavePageSection(*m_carried, *m_request.settingsPath, m_original, error)) {
-            return Fail(kExitFailed, error);
+        if (m_request.save) {
+            std::string notes;
+            const bool saved =
+                SavePageSection(*m_carried, *m_request.settingsPath, m_original, notes, error);
+            m_streams.err << notes;
+            if (!saved) {
+                return Fail(kExitFailed, error);
+            }
         }
         return m_failedLines > 0 ? kExitUsage : kExitOk;
     }
