@@ -7,6 +7,7 @@
 #include "pages/number/number_page.h"
 #include "pages/page_entry.h"
 #include "pages/rf/rf_page.h"
+#include "pages/wg84/wg84_page.h"
 
 namespace quorvel {
 
@@ -18,9 +19,6 @@ struct PageTypeList {
 // Pages whose calculators are not built yet.
 struct DateTimePage : PlaceholderPage<DateTimePage> {
     static constexpr PageIdentity kIdentity{"DateTime", "Date/Time", "Date/Time Functions"};
-};
-struct Wg84Page : PlaceholderPage<Wg84Page> {
-    static constexpr PageIdentity kIdentity{"Wg84", "WG 84", "WG84 Earth Functions"};
 };
 struct MiscCalcPage : PlaceholderPage<MiscCalcPage> {
     static constexpr PageIdentity kIdentity{"MiscCalc", "Misc", "Misc Functions"};
