@@ -3,6 +3,7 @@
 // and one line here (with its header above); the window, its colour scheme and quorvel-cli
 // all take the pages from this list.
 
+#include "pages/misc/misc_page.h"
 #include "pages/number/number_page.h"
 #include "pages/page_entry.h"
 #include "pages/rf/rf_page.h"
@@ -23,9 +24,6 @@ struct DateTimePage : PlaceholderPage<DateTimePage> {
 };
 struct Wg84Page : PlaceholderPage<Wg84Page> {
     static constexpr PageIdentity kIdentity{"Wg84", "WG 84", "WG84 Earth Functions"};
-};
-struct MiscCalcPage : PlaceholderPage<MiscCalcPage> {
-    static constexpr PageIdentity kIdentity{"MiscCalc", "Misc", "Misc Functions"};
 };
 struct PcmDataPage : PlaceholderPage<PcmDataPage> {
     static constexpr PageIdentity kIdentity{"Pcm Data", "PCM Data", "PCM Data Functions"};
