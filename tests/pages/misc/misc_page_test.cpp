@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pages/page_registry.h"
@@ -47,6 +49,18 @@ void Answer(MiscCalcPageModel& page, std::string_view caption, const char* answe
         ui.Cancel();
     }
     ASSERT_TRUE(page.RunCommandByCaption(caption, ui)) << caption;
+}
+
+// A test name from a command's caption: its letters and digits, then the case's number.
+template <class Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name;
+    for (const char c : std::string_view(info.param.caption)) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0) {
+            name += c;
+        }
+    }
+    return name + "_" + std::to_string(info.index);
 }
 
 TEST(MiscPage, IsTheSixthPageOfTheRegistry) {
@@ -152,7 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PromptCase{"G's", "Enter G Force in G's",
                                  "Input Value between -100.000 & 100.000", "0.000"},
                       PromptCase{"Z Acceleration", "Enter Z Acceleration in F/S squared",
-                                 "Input Value between -10000.000 & 10000.000", "0.000"}));
+                                 "Input Value between -10000.000 & 10000.000", "0.000"}),
+    CaseName<PromptCase>);
 
 TEST(MiscPage, VectorLengthOfItsThreeComponents) {
     MiscCalcPageModel page;
@@ -269,7 +284,8 @@ INSTANTIATE_TEST_SUITE_P(
         ClampCase{"Feet", "-1", &MiscValues::distanceNmi, 0, "LabelFt", "0.000"},
         // 10000 ft/s^2 is the most the entry takes: -310.815 G.
         ClampCase{"Z Acceleration", "20000", &MiscValues::accelerationG, -310.81489760669422,
-                  "LabelGs", "-310.815"}));
+                  "LabelGs", "-310.815"}),
+    CaseName<ClampCase>);
 
 TEST(MiscPage, UnreadableAnswerKeepsTheValueSilently) {
     MiscCalcPageModel page;
@@ -291,7 +307,7 @@ TEST(MiscPage, UnreadableAnswerKeepsTheValueSilently) {
 struct UnchangedCase {
     const char* setter;
     const char* value;
-    const char* command;
+    const char* caption;
     double MiscValues::*kept;
     const char* label;
     const char* text;
@@ -307,11 +323,11 @@ TEST_P(MiscUntouchedEntry, KeepsTheValueHeld) {
     const double held = page.Values().*c.kept;
     EXPECT_EQ(Shown(page, c.label), c.text);
     // Cancel.
-    Answer(page, c.command, nullptr, ui);
+    Answer(page, c.caption, nullptr, ui);
     EXPECT_EQ(page.Values().*c.kept, held);
     EXPECT_EQ(Shown(page, c.label), c.text);
     // OK on the untouched text.
-    Answer(page, c.command, ui.boxes.back().defaultText.c_str(), ui);
+    Answer(page, c.caption, ui.boxes.back().defaultText.c_str(), ui);
     EXPECT_EQ(page.Values().*c.kept, held);
     EXPECT_EQ(Shown(page, c.label), c.text);
     EXPECT_TRUE(ui.recorded.heard.empty());
@@ -326,7 +342,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UnchangedCase{"Knots", "0.0045", "Feet Per Second", &MiscValues::speedKts,
                                     "LabelKts", "0.004"},
                       UnchangedCase{"G's", "0.0055", "Z Acceleration", &MiscValues::accelerationG,
-                                    "LabelGs", "0.005"}));
+                                    "LabelGs", "0.005"}),
+    CaseName<UnchangedCase>);
 
 TEST(MiscPage, UntouchedEntryOutsideTheBoundsIsStillMovedIntoThem) {
     // 400 G read from the file start the Z acceleration at -12869.396 ft/s^2, beyond its
