@@ -4,6 +4,7 @@
 // all take the pages from this list.
 
 #include "pages/mathtrig/mathtrig_page.h"
+#include "pages/misc/misc_page.h"
 #include "pages/number/number_page.h"
 #include "pages/page_entry.h"
 #include "pages/rf/rf_page.h"
@@ -19,9 +20,6 @@ struct PageTypeList {
 // Pages whose calculators are not built yet.
 struct DateTimePage : PlaceholderPage<DateTimePage> {
     static constexpr PageIdentity kIdentity{"DateTime", "Date/Time", "Date/Time Functions"};
-};
-struct MiscCalcPage : PlaceholderPage<MiscCalcPage> {
-    static constexpr PageIdentity kIdentity{"MiscCalc", "Misc", "Misc Functions"};
 };
 struct PcmDataPage : PlaceholderPage<PcmDataPage> {
     static constexpr PageIdentity kIdentity{"Pcm Data", "PCM Data", "PCM Data Functions"};
