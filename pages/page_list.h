@@ -3,6 +3,7 @@
 // and one line here (with its header above); the window, its colour scheme and quorvel-cli
 // all take the pages from this list.
 
+#include "pages/datetime/datetime_page.h"
 #include "pages/number/number_page.h"
 #include "pages/page_entry.h"
 #include "pages/rf/rf_page.h"
@@ -17,9 +18,6 @@ struct PageTypeList {
 // Pages whose calculators are not built yet.
 struct MathTrigPage : PlaceholderPage<MathTrigPage> {
     static constexpr PageIdentity kIdentity{"MathTrig", "Math/Trig", "Math/Trig Functions"};
-};
-struct DateTimePage : PlaceholderPage<DateTimePage> {
-    static constexpr PageIdentity kIdentity{"DateTime", "Date/Time", "Date/Time Functions"};
 };
 struct Wg84Page : PlaceholderPage<Wg84Page> {
     static constexpr PageIdentity kIdentity{"Wg84", "WG 84", "WG84 Earth Functions"};
