@@ -4,6 +4,7 @@
 // all take the pages from this list.
 
 #include "pages/datetime/datetime_page.h"
+#include "pages/mathtrig/mathtrig_page.h"
 #include "pages/number/number_page.h"
 #include "pages/page_entry.h"
 #include "pages/rf/rf_page.h"
@@ -16,9 +17,6 @@ struct PageTypeList {
 };
 
 // Pages whose calculators are not built yet.
-struct MathTrigPage : PlaceholderPage<MathTrigPage> {
-    static constexpr PageIdentity kIdentity{"MathTrig", "Math/Trig", "Math/Trig Functions"};
-};
 struct Wg84Page : PlaceholderPage<Wg84Page> {
     static constexpr PageIdentity kIdentity{"Wg84", "WG 84", "WG84 Earth Functions"};
 };
