@@ -3,6 +3,7 @@
 // and one line here (with its header above); the window, its colour scheme and quorvel-cli
 // all take the pages from this list.
 
+#include "pages/datetime/datetime_page.h"
 #include "pages/mathtrig/mathtrig_page.h"
 #include "pages/misc/misc_page.h"
 #include "pages/number/number_page.h"
@@ -18,9 +19,6 @@ struct PageTypeList {
 };
 
 // Pages whose calculators are not built yet.
-struct DateTimePage : PlaceholderPage<DateTimePage> {
-    static constexpr PageIdentity kIdentity{"DateTime", "Date/Time", "Date/Time Functions"};
-};
 struct PcmDataPage : PlaceholderPage<PcmDataPage> {
     static constexpr PageIdentity kIdentity{"Pcm Data", "PCM Data", "PCM Data Functions"};
 };
