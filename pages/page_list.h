@@ -5,6 +5,7 @@
 
 #include "pages/number/number_page.h"
 #include "pages/page_entry.h"
+#include "pages/pcm/pcm_page.h"
 #include "pages/rf/rf_page.h"
 
 namespace quorvel {
@@ -26,9 +27,6 @@ struct Wg84Page : PlaceholderPage<Wg84Page> {
 };
 struct MiscCalcPage : PlaceholderPage<MiscCalcPage> {
     static constexpr PageIdentity kIdentity{"MiscCalc", "Misc", "Misc Functions"};
-};
-struct PcmDataPage : PlaceholderPage<PcmDataPage> {
-    static constexpr PageIdentity kIdentity{"Pcm Data", "PCM Data", "PCM Data Functions"};
 };
 
 using RegisteredPageTypes = PageTypeList<RfPage, NumberPage, MathTrigPage, DateTimePage, Wg84Page,
