@@ -14,7 +14,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(
     build-essential cmake pkg-config ninja-build
     qt6-base-dev libgl-dev libjpeg-dev libasound2-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libgeographiclib-dev
     fonts-liberation fonts-noto-mono xvfb xauth x11-utils locales
     clang libclang-rt-14-dev
 )

@@ -146,7 +146,11 @@ private:
             }
         }
 
-        if (request.save && !SavePageSection(page, *request.settingsPath, original, error)) {
+        std::string notes;
+        const bool saveFailed =
+            request.save && !SavePageSection(page, *request.settingsPath, original, notes, error);
+        m_err << notes;
+        if (saveFailed) {
             return Failed(error);
         }
         const DisplayList display = page.Display();

@@ -3,6 +3,7 @@
 // and one line here (with its header above); the window, its colour scheme and quorvel-cli
 // all take the pages from this list.
 
+#include "pages/mathtrig/mathtrig_page.h"
 #include "pages/number/number_page.h"
 #include "pages/page_entry.h"
 #include "pages/pcm/pcm_page.h"
@@ -16,9 +17,6 @@ struct PageTypeList {
 };
 
 // Pages whose calculators are not built yet.
-struct MathTrigPage : PlaceholderPage<MathTrigPage> {
-    static constexpr PageIdentity kIdentity{"MathTrig", "Math/Trig", "Math/Trig Functions"};
-};
 struct DateTimePage : PlaceholderPage<DateTimePage> {
     static constexpr PageIdentity kIdentity{"DateTime", "Date/Time", "Date/Time Functions"};
 };

@@ -59,6 +59,9 @@ void Check(const QPointer<QWidget>& modal, int answersRunAtShow) {
 }
 
 class ModalWatch final : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched->isWidgetType()) {
@@ -76,7 +79,8 @@ protected:
 }  // namespace
 
 void InstallModalWatch() {
-    qApp->installEventFilter(new ModalWatch);
+    // Owned by the application, which removes the filter as it goes.
+    QCoreApplication::instance()->installEventFilter(new ModalWatch(QCoreApplication::instance()));
 }
 
 UnansweredModalHandler SetUnansweredModalHandler(UnansweredModalHandler handler) {
