@@ -8,6 +8,7 @@
 #include "pages/misc/misc_page.h"
 #include "pages/number/number_page.h"
 #include "pages/page_entry.h"
+#include "pages/pcm/pcm_page.h"
 #include "pages/rf/rf_page.h"
 #include "pages/wg84/wg84_page.h"
 
@@ -16,11 +17,6 @@ namespace quorvel {
 template <class... Pages>
 struct PageTypeList {
     static constexpr int kSize = static_cast<int>(sizeof...(Pages));
-};
-
-// Pages whose calculators are not built yet.
-struct PcmDataPage : PlaceholderPage<PcmDataPage> {
-    static constexpr PageIdentity kIdentity{"Pcm Data", "PCM Data", "PCM Data Functions"};
 };
 
 using RegisteredPageTypes = PageTypeList<RfPage, NumberPage, MathTrigPage, DateTimePage, Wg84Page,
