@@ -7,6 +7,18 @@ if(benchmark_FOUND)
         get_filename_component(target ${source} NAME_WE)
         add_executable(${target} ${source})
         target_link_libraries(${target} PRIVATE quorvel_core benchmark::benchmark_main)
+        # Benchmarks of quorvel-cli itself take its library too.
+        if(TARGET quorvel_cli AND target MATCHES "^batch")
+            target_link_libraries(${target} PRIVATE quorvel_cli)
+        endif()
         set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
     endforeach()
+endif()
+
+# The main window's benchmark uses Qt, so it sits in bench/qt/ and links the window library.
+if(benchmark_FOUND AND TARGET quorvel_gui)
+    add_executable(main_window_bench ${CMAKE_SOURCE_DIR}/bench/qt/main_window_bench.cpp)
+    target_link_libraries(main_window_bench PRIVATE quorvel_gui benchmark::benchmark_main)
+    set_target_properties(main_window_bench PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 endif()

@@ -1,7 +1,9 @@
 // One typed read and one typed write on a settings file of the size the program keeps (8
 // sections, 60 keys, about 1.7 KB), in a scratch directory under the system's temporary
 // directory. Also: the same read on text in memory (the parsing alone), and a whole save of
-// the 60 keys as the program does at shut-down (file deleted, then one write per key).
+// the keys at shut-down two ways: the file deleted, then one file write per key (as the
+// program saved before), and the whole text built in memory, then one backed-up replacement
+// (as it saves now).
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,7 +12,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "shell/file_access.h"
 #include "shell/settings_file.h"
+#include "shell/settings_save.h"
 
 namespace {
 
@@ -114,5 +118,51 @@ void BM_SaveAllSixtyKeys(benchmark::State& state) {
     state.counters["keys"] = static_cast<double>(keys.size());
 }
 BENCHMARK(BM_SaveAllSixtyKeys)->Unit(benchmark::kMillisecond);
+
+// The shut-down save as it was: backup, file deleted, one write per key.
+void BM_SaveKeyByKeyWithBackup(benchmark::State& state) {
+    ScratchFile file;
+    const std::vector<Key> keys = RealisticKeys();
+    SaveAll(file.Path(), keys);
+    for (auto _ : state) {
+        quorvel::BackupFile(file.Path());
+        SaveAll(file.Path(), keys);
+    }
+    state.counters["file_writes"] = static_cast<double>(keys.size() + 1);
+}
+BENCHMARK(BM_SaveKeyByKeyWithBackup)->Unit(benchmark::kMillisecond);
+
+// The shut-down save as it is now: the text built in memory, the backup and the file each
+// written once, flushed and renamed into place.
+void BM_SaveInMemoryThenReplace(benchmark::State& state) {
+    ScratchFile file;
+    const std::vector<Key> keys = RealisticKeys();
+    SaveAll(file.Path(), keys);
+    double shift = 0;
+    for (auto _ : state) {
+        // A new value each time, so that both the backup and the file are really written.
+        shift += 1.0;
+        quorvel::IniText text;
+        for (const Key& k : keys) {
+            quorvel::WriteIniReal(text, k.section, k.key, k.value + shift);
+        }
+        benchmark::DoNotOptimize(quorvel::SaveSettingsText(file.Path(), text.Text()).saved);
+    }
+    state.counters["file_writes"] = 2;
+}
+BENCHMARK(BM_SaveInMemoryThenReplace)->Unit(benchmark::kMillisecond);
+
+// Building the text alone, without the disk.
+void BM_BuildTextInMemory(benchmark::State& state) {
+    const std::vector<Key> keys = RealisticKeys();
+    for (auto _ : state) {
+        quorvel::IniText text;
+        for (const Key& k : keys) {
+            quorvel::WriteIniReal(text, k.section, k.key, k.value);
+        }
+        benchmark::DoNotOptimize(text.Text().size());
+    }
+}
+BENCHMARK(BM_BuildTextInMemory)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -74,7 +74,21 @@ constexpr KnownOption kOptions[] = {
     {"--type", Takes::Value, "BOX=TEXT", "EditVswr=2"},
     {"--ok", Takes::Nothing, "", ""},
     {"--cancel", Takes::Nothing, "", ""},
+    {"--batch", Takes::Nothing, "", ""},
+    {"--carry", Takes::Nothing, "", ""},
+    {"--only", Takes::Value, "LABEL,...", "LabelRatio,LabeldBm"},
 };
+
+// What a batch line may hold besides KEY=VALUE entries: actions and their answers.
+bool IsActionOrAnswer(std::string_view option) {
+    for (std::string_view allowed : {"--menu", "--check", "--edit", "--choose", "--click",
+                                     "--answer", "--type", "--ok", "--cancel"}) {
+        if (option == allowed) {
+            return true;
+        }
+    }
+    return false;
+}
 
 const KnownOption* FindOption(std::string_view name) {
     for (const KnownOption& known : kOptions) {
@@ -87,7 +101,9 @@ const KnownOption* FindOption(std::string_view name) {
 
 class Parser {
 public:
-    Parser(Request& request, std::string& error) : m_request(request), m_error(error) {}
+    // A parser of one batch line takes no options but actions and answers, and no page.
+    Parser(Request& request, std::string& error, bool batchLine = false)
+        : m_request(request), m_error(error), m_batchLine(batchLine), m_pageSeen(batchLine) {}
 
     bool Parse(std::span<const std::string_view> args) {
         bool optionsEnded = false;
@@ -107,7 +123,7 @@ public:
             const std::string_view name = arg.substr(0, equals);
             // --help and --version answer at once, whatever follows them.
             if ((name == "--help" || name == "-h" || name == "--version") &&
-                equals == std::string_view::npos) {
+                equals == std::string_view::npos && !m_batchLine) {
                 m_request = Request{};
                 m_request.mode = name == "--version" ? Mode::Version : Mode::Help;
                 return true;
@@ -115,6 +131,11 @@ public:
             const KnownOption* known = FindOption(name);
             if (known == nullptr) {
                 return Fail("unknown option " + Quoted(arg) + std::string(kSeeHelp));
+            }
+            if (m_batchLine && !IsActionOrAnswer(name)) {
+                return Fail(std::string(name) +
+                            " has no place in a batch line, which holds KEY=VALUE entries, "
+                            "actions and answers; give options on the command line");
             }
             std::string_view value;
             if (known->takes == Takes::Nothing) {
@@ -359,8 +380,34 @@ private:
             }
             return true;
         }
+        if (option == "--only") {
+            if (!m_request.only.empty()) {
+                return Fail("--only is given twice; name every label in one list");
+            }
+            std::string_view rest = value;
+            while (true) {
+                const std::size_t comma = rest.find(',');
+                const std::string_view label = Trimmed(rest.substr(0, comma));
+                if (label.empty()) {
+                    return Fail("--only " + Quoted(value) +
+                                " names an empty label; give labels separated by commas, for "
+                                "example --only " +
+                                std::string(FindOption(option)->example));
+                }
+                m_request.only.emplace_back(label);
+                if (comma == std::string_view::npos) {
+                    break;
+                }
+                rest.remove_prefix(comma + 1);
+            }
+            return true;
+        }
         if (option == "--save") {
             m_request.save = true;
+        } else if (option == "--batch") {
+            m_request.batch = true;
+        } else if (option == "--carry") {
+            m_request.carry = true;
         } else if (option == "--json") {
             m_request.json = true;
         } else if (option == "--verbose") {
@@ -374,10 +421,14 @@ private:
             return Fail("--type " + Quoted(m_dialogAnswer->typing.back().box + "=...") +
                         " is not closed; end the dialog's answer with --ok or --cancel");
         }
+        if (m_batchLine) {
+            return true;
+        }
         if (m_request.mode != Mode::Page) {
             const bool extra = m_pageSeen || !m_request.settings.empty() ||
                                !m_request.actions.empty() || m_request.settingsPath ||
-                               m_request.now || m_request.save || m_request.json;
+                               m_request.now || m_request.save || m_request.json ||
+                               m_request.batch || m_request.carry || !m_request.only.empty();
             if (extra) {
                 return Fail(std::string(m_modeOption) +
                             " takes nothing else; run the page on its own line");
@@ -392,12 +443,30 @@ private:
         if (m_request.save && !m_request.settingsPath) {
             return Fail("--save needs --settings FILE, the file to write the page's section to");
         }
+        if (m_request.carry && !m_request.batch) {
+            return Fail(
+                "--carry goes with --batch: it lets each input line go on from the "
+                "state the last one left");
+        }
+        if (m_request.batch) {
+            if (!m_request.actions.empty()) {
+                return Fail(m_request.actions.front().shown +
+                            " stands on the command line of a batch; actions come on standard "
+                            "input, one line of them per answer");
+            }
+            if (m_request.save && !m_request.carry) {
+                return Fail(
+                    "--save in a batch needs --carry: without it every line starts "
+                    "afresh and there is no one state to save");
+            }
+        }
         return true;
     }
 
     Request& m_request;
     std::string& m_error;
-    bool m_pageSeen = false;
+    bool m_batchLine;
+    bool m_pageSeen;
     std::string_view m_modeOption;
     // The dialog answer whose --type list is still open, awaiting --ok or --cancel.
     Answer* m_dialogAnswer = nullptr;
@@ -409,6 +478,18 @@ bool ParseArguments(std::span<const std::string_view> args, Request& request, st
     request = Request{};
     Parser parser(request, error);
     return parser.Parse(args);
+}
+
+bool ParseBatchLine(std::span<const std::string> words, BatchLine& line, std::string& error) {
+    std::vector<std::string_view> args(words.begin(), words.end());
+    Request request;
+    Parser parser(request, error, true);
+    if (!parser.Parse(args)) {
+        return false;
+    }
+    line.settings = std::move(request.settings);
+    line.actions = std::move(request.actions);
+    return true;
 }
 
 bool ParseCalendarText(std::string_view text, CalendarReading& reading) {

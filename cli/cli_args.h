@@ -2,6 +2,7 @@
 // The command line of quorvel-cli, read into a request without touching any page:
 //
 //   quorvel-cli [OPTION...] PAGE [KEY=VALUE...] [ACTION [ANSWER...]...]
+//   quorvel-cli --batch [OPTION...] PAGE [KEY=VALUE...] < LINES
 //   quorvel-cli --list | --keys PAGE | --commands PAGE | --help | --version
 //
 // Options may stand anywhere; KEY=VALUE entries go before the first action, since they are
@@ -73,6 +74,15 @@ struct Request {
     bool save = false;
     bool json = false;
     bool verbose = false;
+    bool batch = false;  // one answer per line of standard input
+    bool carry = false;  // in a batch, each line goes on from the state the last one left
+    std::vector<std::string> only;  // the labels to print, all when empty
+    std::vector<SettingOverlay> settings;
+    std::vector<Action> actions;
+};
+
+// What one line of a batch holds: what would follow PAGE on the command line.
+struct BatchLine {
     std::vector<SettingOverlay> settings;
     std::vector<Action> actions;
 };
@@ -81,6 +91,10 @@ struct Request {
 // is wrong and what would be right when the command line is malformed; which pages, keys
 // and commands exist is checked later, against the page itself.
 bool ParseArguments(std::span<const std::string_view> args, Request& request, std::string& error);
+
+// Reads the words of one batch line (KEY=VALUE entries, actions and answers; no options).
+// False with a one-line message as ParseArguments gives.
+bool ParseBatchLine(std::span<const std::string> words, BatchLine& line, std::string& error);
 
 // Reads "YYYY-MM-DDTHH:MM:SS" with an optional ".mmm" into a calendar reading; false for any
 // other text or a date or time that does not exist.

@@ -4,6 +4,7 @@ namespace quorvel::cli {
 
 std::string_view HelpText() {
     return R"(Usage: quorvel-cli [OPTION...] PAGE [KEY=VALUE...] [ACTION [ANSWER...]...]
+       quorvel-cli --batch [--carry] [OPTION...] PAGE [KEY=VALUE...] < LINES
        quorvel-cli --list | --keys PAGE | --commands PAGE | --help | --version
 
 Prints what a QuorvelII calculator page shows, one line per value: the control's object
@@ -23,6 +24,7 @@ Options:
                     file, as the window does on closing: the file is first copied to
                     FILE.BAK; other sections are kept; a missing FILE is created
   --json            print the display list as one JSON object, keys in display order
+  --only LABEL,...  print only these labels (in display order)
   --now YYYY-MM-DDTHH:MM:SS.mmm
                     the local time the page's clock reads (the .mmm part may be left off);
                     time then stands still, so the output is reproducible
@@ -52,13 +54,30 @@ Answers follow their action and answer, in order, each text-entry box or dialog 
 A command that opens more boxes or dialogs than its answers, or leaves answers unused, is an
 error. Names of commands, controls and boxes match without regard to case.
 
+Many answers from one process:
+  --batch           read standard input a line at a time; each line holds what would
+                    follow PAGE on the command line (KEY=VALUE entries, actions and
+                    answers), split and quoted as a POSIX shell would, without running
+                    one; blank lines and lines starting with # are passed over. Each line
+                    is answered from the page as the command line loads it (its --settings
+                    file and its own KEY=VALUE entries), followed by an empty line; with
+                    --json each answer is one JSON object with the input line number
+                    ("line"), one per line. A line that fails prints one message naming
+                    its line on standard error, and the batch goes on. Answers are
+                    written as they come, and flushed when standard output is a pipe or a
+                    terminal.
+  --carry           each line goes on from the state the previous line left, as in one
+                    session of the window; a line's KEY=VALUE entries are read over that
+                    state. With --save the state is saved once, after the last line.
+
 Cues the page sounds are listed on standard error as "cue: warning" (nothing is sounded),
 messages as "message: TEXT".
 
 Exit status: 0 done; 1 the settings file could not be backed up or written, or the output
 could not be written; 2 the command line is wrong (unknown page, key, command, control or
 box, a value the key's typed read refuses, answers that do not fit, an unreadable settings
-file); the one-line message on standard error says what is wrong and what would be right.
+file), or in a batch any line was; the one-line message on standard error says what is
+wrong and what would be right.
 
 Examples:
   quorvel-cli RF Watts=2
@@ -66,6 +85,8 @@ Examples:
   quorvel-cli RF --menu "Ratio To Db" --answer 2
   quorvel-cli RF --menu VSWR --type EditVswr=2 --ok
   quorvel-cli --settings QuorvelII.Cfg --save RF --menu "Bit Rate" --answer 1000000
+  printf -- '--menu "Bit Rate" --answer %s\n' 1000 500000 |
+      quorvel-cli --batch --only LabelBitRate,LabelIfFilter RF
 )";
 }
 

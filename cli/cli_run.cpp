@@ -1,14 +1,16 @@
 #include "cli/cli_run.h"
 
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/batch_run.h"
 #include "cli/cli_args.h"
 #include "cli/display_output.h"
 #include "cli/fixed_clock.h"
-#include "cli/menu_address.h"
 #include "cli/name_match.h"
+#include "cli/page_actions.h"
 #include "cli/page_settings.h"
 #include "cli/script_interaction.h"
 #include "pages/page_registry.h"
@@ -34,8 +36,9 @@ std::string PageSections() {
 
 class Run {
 public:
-    Run(std::ostream& out, std::ostream& err, const PageFactory& makePage)
-        : m_out(out), m_err(err), m_makePage(makePage) {}
+    Run(std::istream& in, std::ostream& out, std::ostream& err, const PageFactory& makePage,
+        bool flushEachAnswer)
+        : m_in(in), m_out(out), m_err(err), m_makePage(makePage), m_flush(flushEachAnswer) {}
 
     int Execute(std::span<const std::string_view> args) {
         Request request;
@@ -67,6 +70,9 @@ public:
             fixed.emplace(*request.now);
         }
         ClockSource& clock = fixed ? static_cast<ClockSource&>(*fixed) : SystemClock();
+        if (request.batch) {
+            return RunBatch(request, *tab, clock, m_makePage, {m_in, m_out, m_err, m_flush});
+        }
         std::unique_ptr<PageModel> page = m_makePage(*tab, clock);
         if (!page) {
             return Failed("page " + Quoted(request.page) + " could not be made");
@@ -141,109 +147,58 @@ private:
 
         ScriptInteraction ui(m_err, request.verbose);
         for (const Action& action : request.actions) {
-            if (!RunAction(page, action, ui, error)) {
+            if (!RunPageAction(page, action, ui, error)) {
                 return Usage(error);
             }
         }
 
-        if (request.save && !SavePageSection(page, *request.settingsPath, original, error)) {
+        std::string notes;
+        const bool saveFailed =
+            request.save && !SavePageSection(page, *request.settingsPath, original, notes, error);
+        m_err << notes;
+        if (saveFailed) {
             return Failed(error);
         }
-        const DisplayList display = page.Display();
+        std::vector<std::string> labels;
+        if (!SelectLabels(page.Display(), request.only, labels, error)) {
+            return Usage(error);
+        }
+        const DisplayList display = OnlySelected(page.Display(), labels);
         m_out << (request.json ? DisplayJson(display) : DisplayLines(display));
         return kExitOk;
     }
 
-    static std::vector<std::string> ControlNames(const PageModel& page) {
-        std::vector<std::string> names;
-        for (const DisplayItem& item : page.Display()) {
-            names.push_back(item.name);
-        }
-        return names;
-    }
-
-    static bool RunAction(PageModel& page, const Action& action, ScriptInteraction& ui,
-                          std::string& error) {
-        const std::string section(page.SectionName());
-        bool known = false;
-        std::string missing;
-        if (action.kind == Action::Kind::Menu) {
-            const std::vector<PopupMenu> menus = page.Menus();
-            const MenuCommandLookup lookup = FindMenuCommand(menus, action.control);
-            if (!lookup.ambiguous.empty()) {
-                std::vector<std::string> quoted;
-                for (const std::string& name : lookup.ambiguous) {
-                    quoted.push_back(Quoted(name));
-                }
-                error = "page " + Quoted(section) + " has the menu command " +
-                        Quoted(action.control) + " in more than one menu; name one of " +
-                        NameList(quoted, 99);
-                return false;
-            }
-            ui.BeginCommand(action.shown, action.answers);
-            known = lookup.found &&
-                    page.RunMenuCommand({lookup.command.menu, lookup.command.caption}, ui);
-            const std::vector<std::string> names = MenuCommandNames(menus);
-            missing = "no menu command " + Quoted(action.control) + "; its commands are " +
-                      (names.empty() ? std::string("none") : NameList(names, 99));
-        } else {
-            const std::vector<std::string> names = ControlNames(page);
-            const std::string control = MatchName(names, action.control).value_or(action.control);
-            ui.BeginCommand(action.shown, action.answers);
-            switch (action.kind) {
-                case Action::Kind::Menu:
-                    break;
-                case Action::Kind::Check:
-                    known = page.CheckBoxClicked(control, action.checked, ui);
-                    missing = "no check box " + Quoted(action.control);
-                    break;
-                case Action::Kind::Edit:
-                    known = page.EditEntered(control, action.text, ui);
-                    missing = "no edit box " + Quoted(action.control);
-                    break;
-                case Action::Kind::Choose:
-                    known = page.ListChosen(control, action.index, ui);
-                    missing = "no list " + Quoted(action.control) + " with an item " +
-                              std::to_string(action.index);
-                    break;
-                case Action::Kind::Click:
-                    known = page.ButtonClicked(control, ui);
-                    missing = "no button " + Quoted(action.control);
-                    break;
-            }
-        }
-        if (!known) {
-            error = "page " + Quoted(section) + " has " + missing;
-            if (action.kind != Action::Kind::Menu) {
-                error += "; its controls carry the names of its display list (quorvel-cli " +
-                         (section.find(' ') == std::string::npos ? section : Quoted(section)) + ")";
-            }
-            return false;
-        }
-        if (!ui.EndCommand()) {
-            error = ui.Failure();
-            return false;
-        }
-        return true;
-    }
-
+    std::istream& m_in;
     std::ostream& m_out;
     std::ostream& m_err;
     const PageFactory& m_makePage;
+    bool m_flush;
 };
 
 }  // namespace
 
+int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+           std::ostream& err, const PageFactory& makePage, bool flushEachAnswer) {
+    return Run(in, out, err, makePage, flushEachAnswer).Execute(args);
+}
+
+int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+           std::ostream& err, bool flushEachAnswer) {
+    const PageFactory registry = [](int tabIndex, ClockSource& clock) {
+        return MakePageModel(tabIndex, clock);
+    };
+    return RunCli(args, in, out, err, registry, flushEachAnswer);
+}
+
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
            const PageFactory& makePage) {
-    return Run(out, err, makePage).Execute(args);
+    std::istringstream none;
+    return RunCli(args, none, out, err, makePage);
 }
 
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const PageFactory catalogue = [](int tabIndex, ClockSource& clock) {
-        return MakePageModel(tabIndex, clock);
-    };
-    return RunCli(args, out, err, catalogue);
+    std::istringstream none;
+    return RunCli(args, none, out, err);
 }
 
 }  // namespace quorvel::cli

@@ -4,6 +4,7 @@
 // tests hand in string streams and pages of their own.
 
 #include <functional>
+#include <istream>
 #include <memory>
 #include <ostream>
 #include <span>
@@ -28,7 +29,13 @@ using PageFactory = std::function<std::unique_ptr<PageModel>(int tabIndex, Clock
 
 // Runs the command line `args` (without the program name). Output goes to `out` only when the
 // run succeeds, all at once at the end; cues, messages, warnings and the one-line error
-// message go to `err`.
+// message go to `err`. A batch (--batch) reads its lines from `in` and writes each answer as
+// it comes, flushing `out` after each when `flushEachAnswer`.
+int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+           std::ostream& err, const PageFactory& makePage, bool flushEachAnswer = false);
+int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+           std::ostream& err, bool flushEachAnswer = false);
+// The same without input: a batch reads no lines.
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
            const PageFactory& makePage);
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);

@@ -4,9 +4,8 @@
 #include <vector>
 
 #include "cli/name_match.h"
-#include "shell/file_access.h"
-#include "shell/settings_backup.h"
 #include "shell/settings_file.h"
+#include "shell/settings_save.h"
 #include "shell/whole_file.h"
 
 namespace quorvel::cli {
@@ -68,7 +67,7 @@ std::string_view SettingTypeName(SettingType type) {
 bool ReadSettingsBytes(const std::string& path, bool missingAllowed,
                        std::optional<std::string>& bytes, std::string& error) {
     FileState state = FileState::Missing;
-    bytes = ReadWholeFile(NativePath(path), state);
+    bytes = ReadWholeFile(path, state);
     if (bytes) {
         return true;
     }
@@ -135,20 +134,23 @@ bool OverlaySettings(const PageModel& page, std::span<const SettingOverlay> entr
 }
 
 bool SavePageSection(const PageModel& page, const std::string& path,
-                     const std::optional<std::string>& original, std::string& error) {
-    const std::string native = NativePath(path);
-    if (original && !BackupHolds(path, *original)) {
-        error = "could not back up " + Quoted(path) + " to " + Quoted(path + ".BAK") +
-                " (or the file changed meanwhile); the settings file is left as it was";
+                     const std::optional<std::string>& original, std::string& notes,
+                     std::string& error) {
+    // The page's section goes into the file as it was read; a file changed meanwhile (by the
+    // window closing, say) is not overwritten with the older text.
+    FileState state = FileState::Missing;
+    if (ReadWholeFile(path, state) != original) {
+        error = Quoted(path) + " changed since it was read; the settings file is left as it is";
         return false;
     }
     IniText text(original.value_or(std::string()));
     page.SaveSettings(text);
-    if (original && text.Text() == *original) {
-        return true;
+    const SettingsSaveResult saved = SaveSettingsText(path, text.Text());
+    for (const std::string& note : saved.notes) {
+        notes += "note: " + note + "\n";
     }
-    if (!ReplaceWholeFile(native, text.Text())) {
-        error = "could not write the settings file " + Quoted(path) + "; it is left as it was";
+    if (!saved.saved) {
+        error = saved.failure;
         return false;
     }
     return true;

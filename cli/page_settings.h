@@ -18,8 +18,8 @@ namespace quorvel::cli {
 // "integer", "unsigned", "real" or "boolean".
 std::string_view SettingTypeName(SettingType type);
 
-// The bytes of the settings file at `path`; nullopt when the file does not exist and
-// `missingAllowed` (a file that --save will create). False with a message when the file
+// The bytes of the settings file at `path` (taken as it stands); nullopt when the file does not
+// exist and `missingAllowed` (a file that --save will create). False with a message when the file
 // cannot be read, or is missing and not allowed to be.
 bool ReadSettingsBytes(const std::string& path, bool missingAllowed,
                        std::optional<std::string>& bytes, std::string& error);
@@ -31,11 +31,14 @@ bool ReadSettingsBytes(const std::string& path, bool missingAllowed,
 bool OverlaySettings(const PageModel& page, std::span<const SettingOverlay> entries, IniText& text,
                      std::string& warnings, std::string& error);
 
-// Copies the file to path + ".BAK" (when it existed) and checks the copy, then writes the
-// page's section into `original` with the page's own writes and replaces the file with the
-// result in one step. Other sections and lines stay as they were. False with a message, and
-// the file untouched, when the backup or the write fails.
+// Writes the page's section into `original` with the page's own writes and saves the result
+// as the settings file at `path` (taken as it stands) the way the window saves it: the file
+// is copied to path + ".BAK" and the copy checked, then replaced in one step. Other sections
+// and lines stay as they were. False with a message, and the file untouched, when the file
+// changed since it was read or the backup or the write fails. What the save adds for the
+// user (a link replaced, an older backup kept) goes to `notes`, one line each.
 bool SavePageSection(const PageModel& page, const std::string& path,
-                     const std::optional<std::string>& original, std::string& error);
+                     const std::optional<std::string>& original, std::string& notes,
+                     std::string& error);
 
 }  // namespace quorvel::cli

@@ -63,8 +63,8 @@ const Answer* ScriptInteraction::NextAnswer(const std::string& opened, std::stri
 std::string ScriptInteraction::InputBox(std::string_view title, std::string_view prompt,
                                         std::string_view defaultText) {
     if (m_verbose) {
-        m_err << "box: " << Quoted(prompt) << " (" << title << ") shows " << Quoted(defaultText)
-              << "\n";
+        m_err << m_prefix << "box: " << Quoted(prompt) << " (" << title << ") shows "
+              << Quoted(defaultText) << "\n";
     }
     const Answer* answer = NextAnswer(BoxNamed(prompt), "--answer TEXT, --ok or --cancel");
     if (answer == nullptr) {
@@ -75,18 +75,18 @@ std::string ScriptInteraction::InputBox(std::string_view title, std::string_view
             // The box holds at most 255 characters; a longer answer is cut as pasting it would.
             std::string text = answer->text.substr(0, kInputBoxMaxLength);
             if (m_verbose) {
-                m_err << "  OK on " << Quoted(text) << "\n";
+                m_err << m_prefix << "  OK on " << Quoted(text) << "\n";
             }
             return text;
         }
         case Answer::Kind::Ok:
             if (m_verbose) {
-                m_err << "  OK on the untouched text\n";
+                m_err << m_prefix << "  OK on the untouched text\n";
             }
             return std::string(defaultText);
         case Answer::Kind::Cancel:
             if (m_verbose) {
-                m_err << "  cancelled\n";
+                m_err << m_prefix << "  cancelled\n";
             }
             return std::string(defaultText);
         case Answer::Kind::Dialog:
@@ -110,7 +110,7 @@ bool ScriptInteraction::TypeIntoBox(DialogModel& dialog, const BoxTyping& typing
     }
     quorvel::TypeIntoBox(dialog, *box, typing.text);
     if (m_verbose) {
-        m_err << "  " << *box << ": typed " << Quoted(typing.text) << ", shows "
+        m_err << m_prefix << "  " << *box << ": typed " << Quoted(typing.text) << ", shows "
               << Quoted(dialog.BoxText(*box)) << "\n";
     }
     return true;
@@ -118,7 +118,7 @@ bool ScriptInteraction::TypeIntoBox(DialogModel& dialog, const BoxTyping& typing
 
 bool ScriptInteraction::RunDialog(DialogModel& dialog) {
     if (m_verbose) {
-        m_err << "dialog: " << dialog.Name() << " " << Quoted(dialog.Caption()) << "\n";
+        m_err << m_prefix << "dialog: " << dialog.Name() << " " << Quoted(dialog.Caption()) << "\n";
     }
     const Answer* answer =
         NextAnswer(DialogNamed(dialog), "--type BOX=TEXT... --ok, --ok or --cancel");
@@ -153,7 +153,7 @@ bool ScriptInteraction::RunDialog(DialogModel& dialog) {
         dialog.Cancel();
     }
     if (m_verbose) {
-        m_err << (ok ? "  closed with OK\n" : "  cancelled\n");
+        m_err << m_prefix << (ok ? "  closed with OK\n" : "  cancelled\n");
     }
     return ok;
 }
@@ -162,13 +162,13 @@ bool ScriptInteraction::RunDialog(DialogModel& dialog) {
 // sounds or says then is not the user's doing and is not listed.
 void ScriptInteraction::ShowMessage(std::string_view text) {
     if (m_failure.empty()) {
-        m_err << "message: " << text << "\n";
+        m_err << m_prefix << "message: " << text << "\n";
     }
 }
 
 void ScriptInteraction::Sound(std::string_view cue) {
     if (m_failure.empty()) {
-        m_err << "cue: " << cue << "\n";
+        m_err << m_prefix << "cue: " << cue << "\n";
     }
 }
 

@@ -25,6 +25,9 @@ public:
     // Cues, messages and (when verbose) every box and dialog go to `err`.
     ScriptInteraction(std::ostream& err, bool verbose);
 
+    // Put before every line written to the error stream ("line 3: " in a batch).
+    void SetLinePrefix(std::string prefix) { m_prefix = std::move(prefix); }
+
     // The answers for the next command, which `action` names in messages.
     void BeginCommand(std::string_view action, std::span<const Answer> answers);
     // After the command: false when it asked for an answer it did not get, or when answers
@@ -52,6 +55,7 @@ private:
 
     std::ostream& m_err;
     bool m_verbose;
+    std::string m_prefix;
     std::string m_action;
     std::span<const Answer> m_answers;
     std::size_t m_used = 0;

@@ -37,6 +37,9 @@ public:
     virtual void Cancel() = 0;
     // True unless the dialog was closed with Ok().
     virtual bool Cancelled() const = 0;
+    // Where Tab goes after the last box: OK, then Cancel, unless the dialog puts Cancel
+    // first.
+    virtual bool CancelBeforeOk() const { return false; }
 };
 
 }  // namespace quorvel

@@ -145,16 +145,15 @@ bool EnsureDriver(DriverState& driver, const PortBackendFactory& backends,
 }
 
 std::string DriverToolsScript(std::string_view programDirectory) {
-    return std::string(programDirectory) + "\\" + std::string(kToolsFolder) + "\\" +
-           std::string(kToolsScript);
+    return ProgramPath(programDirectory,
+                       "\\" + std::string(kToolsFolder) + "\\" + std::string(kToolsScript));
 }
 
 void InstallDriverFromTools(ProgramRun& run, const PortBackendFactory& backends,
                             std::ostream& platformOut) {
     run.LogLine("Attempting to install HARDWARE DRIVER..........", kLogCode);
     const std::string programDirectory = run.ProgramDirectory();
-    // The log shows the path the way the file system names it.
-    const std::string script = NativePath(DriverToolsScript(programDirectory));
+    const std::string script = DriverToolsScript(programDirectory);
     if (!FileReadable(script)) {
         run.LogLine("    .... Tried to run " + script +
                         "  and it does not exist.  Located on your Install CD and put it here.",
@@ -162,7 +161,7 @@ void InstallDriverFromTools(ProgramRun& run, const PortBackendFactory& backends,
         run.LogLine(kInstallFailed, kLogCode);
         return;
     }
-    EnterDirectory(programDirectory + "\\" + std::string(kToolsFolder));
+    EnterDirectory(ProgramPath(programDirectory, "\\" + std::string(kToolsFolder)));
     std::string reason;
     if (StartScriptDetached(script, reason) < 0) {
         run.LogLine("    .... Tried to run " + script + "  and it failed", kLogCode);

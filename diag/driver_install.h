@@ -94,7 +94,7 @@ bool InstallDriverService(DriverState& driver, LoadDriver* installer);
 bool EnsureDriver(DriverState& driver, const PortBackendFactory& backends,
                   std::ostream& platformOut);
 
-// The installation script's path text under the program directory.
+// The installation script's path under the program directory (a file-system path).
 std::string DriverToolsScript(std::string_view programDirectory);
 
 // Starts the driver tools' installation script without waiting for it, then checks the driver

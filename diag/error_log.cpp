@@ -7,11 +7,11 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <iostream>
 #include <memory>
 #include <string>
 
 #include "common/calendar.h"
-#include "shell/file_access.h"
 
 namespace quorvel {
 
@@ -118,42 +118,70 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Appends one line to the file, creating it when missing. The file is opened and closed
-// around the line, so that another program can read it between lines. Writes go straight
-// to the system, so there is nothing left to flush at the close. A line that does not go
-// in whole is taken out again, so that the next line does not run on from half a line.
-// The file is opened without blocking, so that a pipe nobody reads loses the line instead
-// of stopping the program.
-void AppendToFile(const std::string& path, std::string_view line) {
-    const int fd =
-        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-    if (fd < 0) {
-        return;
+// Why the name at `path` is no file the log may write, or "" when it may be one (missing, or
+// a regular file).
+std::string RefusalReason(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) {
+        return {};
     }
+    return S_ISLNK(info.st_mode) ? "it is a symbolic link" : "it is not a regular file";
+}
+
+// Opens the log file for writing, creating it when missing, but never through a link and
+// never anything but a regular file (a pipe would also block the open without O_NONBLOCK).
+// -1 when it cannot be opened; `refusal` then says why when the name was refused.
+int OpenLogFile(const std::string& path, int extraFlags, std::string& refusal) {
+    const int fd = ::open(
+        path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | extraFlags, 0666);
+    if (fd < 0) {
+        refusal = RefusalReason(path);
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        refusal = "it is not a regular file";
+        return -1;
+    }
+    return fd;
+}
+
+// Appends one line to the open file (Write opens and closes it around each line, so that
+// another program can read it between lines). Writes go straight to the system, so there is
+// nothing left to flush at the close. A line that does not go in whole is taken out again,
+// so that the next line does not run on from half a line.
+void AppendToFile(int fd, std::string_view line) {
     struct stat before {};
-    const bool regular = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
-    if (!WriteAll(fd, line) && regular) {
+    const bool sized = ::fstat(fd, &before) == 0;
+    if (!WriteAll(fd, line) && sized) {
         // Nothing more can be done when this fails as well; the line is lost either way.
         [[maybe_unused]] const int ignored = ::ftruncate(fd, before.st_size);
     }
-    ::close(fd);
 }
 
 }  // namespace
 
-Cerrorlog::Cerrorlog(std::string fileName, ClockSource& clock)
+Cerrorlog::Cerrorlog(std::string fileName, ClockSource& clock, std::ostream* refusals)
     : m_clockSource(clock),
+      m_refusals(refusals != nullptr ? *refusals : std::cerr),
       m_clock(std::make_unique<Ctimerclass>(clock)),
       m_fileName(fileName.empty() ? std::string(kDefaultFileName) : std::move(fileName)) {
     m_clock->Anchor();
     if (!UsableFileName(m_fileName)) {
         return;
     }
-    const int fd = ::open(NativePath(m_fileName).c_str(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
-    if (fd >= 0) {
-        ::close(fd);
+    // Emptied only once it is known to be a regular file of its own name.
+    std::string refusal;
+    const int fd = OpenLogFile(m_fileName, 0, refusal);
+    if (fd < 0) {
+        if (!refusal.empty()) {
+            ReportRefusal(refusal);
+        }
+        return;
     }
+    [[maybe_unused]] const int emptied = ::ftruncate(fd, 0);
+    ::close(fd);
 }
 
 Cerrorlog::~Cerrorlog() = default;
@@ -176,9 +204,28 @@ void Cerrorlog::Write(std::string_view text, int code) {
         t = m_clock->Now();
         notes += kNewClockNote;
     }
-    if (UsableFileName(m_fileName)) {
-        AppendToFile(NativePath(m_fileName), ComposeLine(code, t, text, notes));
+    if (!UsableFileName(m_fileName)) {
+        return;
     }
+    std::string refusal;
+    const int fd = OpenLogFile(m_fileName, O_APPEND, refusal);
+    if (fd < 0) {
+        if (!refusal.empty()) {
+            ReportRefusal(refusal);
+        }
+        return;
+    }
+    AppendToFile(fd, ComposeLine(code, t, text, notes));
+    ::close(fd);
+}
+
+void Cerrorlog::ReportRefusal(std::string_view why) {
+    if (m_refusalReported) {
+        return;
+    }
+    m_refusalReported = true;
+    m_refusals << "Error log " << m_fileName << " refused: " << why << "; its lines are not written"
+               << std::endl;
 }
 
 void Cerrorlog::Close() {

@@ -4,7 +4,13 @@
 //   two spaces, the text, any clock notes, a line feed.
 // The file is emptied when the log is made and is open only while a line is written, so the
 // log viewer can read it at any time. A line that cannot be written is lost; nothing else is.
+//
+// The log is never written through a link, nor into anything that is not a regular file: a
+// link planted at its name (in a directory others may write to) would otherwise let the
+// program empty or extend any file it may write. Such a name is refused, and the refusal is
+// reported once on the refusal stream, since the log itself cannot take it.
 
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,8 +23,10 @@ namespace quorvel {
 class Cerrorlog {
 public:
     // Creates (or empties) the file; "ErrorLog.Log" in the current directory when the name is
-    // empty. The name is the program's own path text ("\" separators allowed).
-    explicit Cerrorlog(std::string fileName, ClockSource& clock = SystemClock());
+    // empty. The name is a file-system path. Refusals go to `refusals` (nullptr: the standard
+    // error stream).
+    explicit Cerrorlog(std::string fileName, ClockSource& clock = SystemClock(),
+                       std::ostream* refusals = nullptr);
     ~Cerrorlog();
     Cerrorlog(const Cerrorlog&) = delete;
     Cerrorlog& operator=(const Cerrorlog&) = delete;
@@ -31,7 +39,12 @@ public:
     const std::string& FileName() const { return m_fileName; }
 
 private:
+    // Reports, the first time only, that the file name was refused and why.
+    void ReportRefusal(std::string_view why);
+
     ClockSource& m_clockSource;
+    std::ostream& m_refusals;
+    bool m_refusalReported = false;
     bool m_busy = false;
     std::unique_ptr<Ctimerclass> m_clock;
     std::string m_fileName;

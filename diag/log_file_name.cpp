@@ -11,7 +11,7 @@ bool LogFileName(std::string_view programDirectory, std::string_view programWord
     }
     if (!logDirectory.empty()) {
         const std::string candidate =
-            std::string(programDirectory) + "\\" + std::string(logDirectory);
+            ProgramPath(programDirectory, "\\" + std::string(logDirectory));
         if (DirectoryUsable(candidate)) {
             fileName = candidate + std::string(programWord) + ".Log";
             return true;

@@ -8,9 +8,10 @@
 
 namespace quorvel {
 
-// The log file name as a path text of the program's own ("\" separators). An empty log name
-// is "LogFile". With a log directory (for example "\SYSTEM\ERLOGS\") the candidate is
-// program directory + "\" + log directory, joined as they stand; it is used when it can be
+// The log file name as a file-system path. An empty log name is "LogFile". With a log
+// directory (a program path text, for example "\SYSTEM\ERLOGS\") the candidate is the
+// program directory as it stands, a separator, and the log directory made native
+// ("/p//SYSTEM/ERLOGS/", the doubled separator read as one); it is used when it can be
 // entered. Without one the disk is not looked at. Returns false (and leaves fileName alone)
 // only when program word, log directory and log name are all empty.
 bool LogFileName(std::string_view programDirectory, std::string_view programWord,

@@ -22,12 +22,17 @@ constexpr std::string_view kSeparator = ">>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>
 }  // namespace
 
 struct ProgramRun::State {
-    State(ClockSource& clockSource, PortBackendFactory portBackends, std::ostream& out)
-        : clock(clockSource), backends(std::move(portBackends)), platformOut(out) {}
+    State(ClockSource& clockSource, PortBackendFactory portBackends, std::ostream& out,
+          std::ostream& errors)
+        : clock(clockSource),
+          backends(std::move(portBackends)),
+          platformOut(out),
+          errorOut(errors) {}
 
     ClockSource& clock;
     PortBackendFactory backends;
     std::ostream& platformOut;
+    std::ostream& errorOut;
     std::string programDirectory;
     std::unique_ptr<Cerrorlog> log;
     std::unique_ptr<speakerclass> speaker;
@@ -40,7 +45,8 @@ ProgramRun::ProgramRun(ProgramRunOptions options) {
     PortBackendFactory backends =
         options.portBackend ? std::move(options.portBackend) : PlatformPortBackends(clock);
     std::ostream& out = options.platformOut != nullptr ? *options.platformOut : std::cout;
-    m_state = std::make_unique<State>(clock, std::move(backends), out);
+    std::ostream& errors = options.errorOut != nullptr ? *options.errorOut : std::cerr;
+    m_state = std::make_unique<State>(clock, std::move(backends), out, errors);
 }
 
 ProgramRun::~ProgramRun() {
@@ -55,7 +61,7 @@ void ProgramRun::StartRecord(std::string_view version, std::string_view programW
     std::string fileName;
     if (LogFileName(state.programDirectory, programWord, logDirectory, logName, fileName)) {
         state.log.reset();
-        state.log = std::make_unique<Cerrorlog>(fileName, state.clock);
+        state.log = std::make_unique<Cerrorlog>(fileName, state.clock, &state.errorOut);
     }
     LogLine("------------------PROGRAM START--------------------", kRecordCode);
     LogLine("Program Version " + std::string(version), kRecordCode);

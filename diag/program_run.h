@@ -28,9 +28,10 @@ struct DriverState;
 using PortBackendFactory = std::function<std::unique_ptr<PortBackend>()>;
 
 struct ProgramRunOptions {
-    ClockSource* clock = nullptr;          // nullptr: the system clock
-    PortBackendFactory portBackend;        // empty: the platform's backends, first that works
-    std::ostream* platformOut = nullptr;   // the driver installer's platform lines; nullptr: stdout
+    ClockSource* clock = nullptr;         // nullptr: the system clock
+    PortBackendFactory portBackend;       // empty: the platform's backends, first that works
+    std::ostream* platformOut = nullptr;  // the driver installer's platform lines; nullptr: stdout
+    std::ostream* errorOut = nullptr;  // a refused error-log file is reported here; nullptr: stderr
 };
 
 class ProgramRun final : public Cues {

@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "shell/file_access.h"
+#include "shell/whole_file.h"
 
 namespace quorvel {
 
@@ -11,22 +12,46 @@ std::string HardcopyName(std::int32_t counter) {
     return std::string(kHardcopyPrefix) + FormatNumber(4, 0, counter);
 }
 
-std::string HardcopyPath(std::string_view programDirectory, std::int32_t counter) {
-    const std::string name = HardcopyName(counter);
+namespace {
+
+// The hardcopy directory with its final separator when it exists, otherwise "".
+std::string HardcopyDirectory(std::string_view programDirectory) {
     // Without a program directory the hardcopy directory would be looked for at the root.
     if (programDirectory.empty()) {
-        return name;
+        return {};
     }
-    const std::string directory = std::string(programDirectory) + std::string(kHardcopyDirectory);
-    if (DirectoryUsable(directory)) {
-        return directory + name;
+    const std::string directory = ProgramPath(programDirectory, kHardcopyDirectory);
+    return DirectoryUsable(directory) ? directory : std::string();
+}
+
+}  // namespace
+
+std::string HardcopyPath(std::string_view programDirectory, std::int32_t counter) {
+    return HardcopyDirectory(programDirectory) + HardcopyName(counter);
+}
+
+bool FreeHardcopyPath(std::string_view programDirectory, std::int32_t& counter, std::string& path) {
+    const std::string directory = HardcopyDirectory(programDirectory);
+    std::int32_t candidate = counter;
+    for (std::int32_t skipped = 0; skipped <= kMaxSkippedHardcopies; ++skipped) {
+        const std::string name = directory + HardcopyName(candidate);
+        if (!NameTaken(name + ".jpg")) {
+            counter = candidate;
+            path = name;
+            return true;
+        }
+        const std::int32_t next = NextHardcopyCounter(candidate);
+        if (next == candidate) {
+            break;
+        }
+        candidate = next;
     }
-    return name;
+    return false;
 }
 
 std::string WithoutExtension(std::string_view name) {
     const std::size_t point = name.rfind('.');
-    const std::size_t separator = name.find_last_of("\\/");
+    const std::size_t separator = name.rfind('/');
     if (point == std::string_view::npos ||
         (separator != std::string_view::npos && point < separator)) {
         return std::string(name);

@@ -1,6 +1,5 @@
 #include "shell/ini_store.h"
 
-#include "shell/file_access.h"
 #include "shell/ini_text_engine.h"
 #include "shell/whole_file.h"
 
@@ -11,7 +10,7 @@ IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
 std::optional<std::string> IniFile::ReadString(std::string_view section,
                                                std::string_view key) const {
     FileState state = FileState::Missing;
-    const std::optional<std::string> text = ReadWholeFile(NativePath(m_path), state);
+    const std::optional<std::string> text = ReadWholeFile(m_path, state);
     if (!text) {
         return std::nullopt;
     }
@@ -19,9 +18,8 @@ std::optional<std::string> IniFile::ReadString(std::string_view section,
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string native = NativePath(m_path);
     FileState state = FileState::Missing;
-    const std::optional<std::string> text = ReadWholeFile(native, state);
+    const std::optional<std::string> text = ReadWholeFile(m_path, state);
     // A file that exists but cannot be read must not be replaced by one holding only this key.
     if (state == FileState::Unreadable) {
         return false;
@@ -34,7 +32,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (text && *changed == *text) {
         return true;
     }
-    return ReplaceWholeFile(native, *changed);
+    return ReplaceWholeFile(m_path, *changed);
 }
 
 std::optional<std::string> IniText::ReadString(std::string_view section,

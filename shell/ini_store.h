@@ -22,8 +22,8 @@ public:
                              std::string_view value) = 0;
 };
 
-// The INI file at a path. No caching: every read and every write is one access to the file
-// (a missing file reads as empty and is created by the first write).
+// The INI file at a file-system path. No caching: every read and every write is one access to the
+// file (a missing file reads as empty and is created by the first write).
 class IniFile final : public IniStore {
 public:
     explicit IniFile(std::string path);

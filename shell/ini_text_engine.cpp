@@ -206,4 +206,20 @@ std::optional<std::string> WithValue(std::string_view text, std::string_view sec
     return result;
 }
 
+std::vector<EntryName> EntryNames(std::string_view text) {
+    std::vector<EntryName> names;
+    LineReader reader(text);
+    Line line;
+    std::optional<std::string_view> section;
+    while (reader.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            section = line.name;
+        } else if (line.kind == LineKind::Entry && section && !section->empty() &&
+                   !line.name.empty()) {
+            names.push_back({std::string(*section), std::string(line.name)});
+        }
+    }
+    return names;
+}
+
 }  // namespace quorvel::ini

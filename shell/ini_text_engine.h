@@ -26,6 +26,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel::ini {
 
@@ -42,5 +43,15 @@ std::optional<std::string> FindValue(std::string_view text, std::string_view sec
 // NUL in any of them, an "=" in the key or a key beginning with "[" or ";".
 std::optional<std::string> WithValue(std::string_view text, std::string_view section,
                                      std::string_view key, std::string_view value);
+
+// One entry as a read finds it: its section and key names as the text spells them.
+struct EntryName {
+    std::string section;
+    std::string key;
+};
+
+// Every entry of `text` that lies in a section, in text order (an entry of a duplicated key
+// or section is listed each time it occurs).
+std::vector<EntryName> EntryNames(std::string_view text);
 
 }  // namespace quorvel::ini

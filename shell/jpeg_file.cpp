@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include <jpeglib.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <csetjmp>
@@ -99,19 +98,17 @@ bool EncodeJpeg(const RgbRows& picture, std::string& jpeg, std::string& error) {
     return encoded;
 }
 
-bool WriteJpegFile(const std::string& path, const RgbRows& picture, std::string& error) {
+bool WriteJpegFile(const std::string& path, const RgbRows& picture, std::string& error,
+                   IfExists ifExists) {
     std::string jpeg;
     if (!EncodeJpeg(picture, jpeg, error)) {
         return false;
     }
-    struct stat target {};
-    if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
-        error = std::generic_category().message(S_ISDIR(target.st_mode) ? EISDIR : EEXIST);
-        return false;
+    if (ifExists == IfExists::Refuse) {
+        return CreateWholeFile(path, jpeg, error);
     }
     errno = 0;
     if (!ReplaceWholeFile(path, jpeg)) {
-        // The space reservation reports a full disk by its result, not through errno.
         error = errno != 0 ? std::generic_category().message(errno)
                            : std::string("The file could not be written in full");
         return false;

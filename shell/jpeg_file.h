@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/whole_file.h"
+
 namespace quorvel {
 
 // A picture as 8-bit RGB rows, top row first: three bytes a pixel (red, green, blue), each
@@ -22,8 +24,11 @@ struct RgbRows {
 bool EncodeJpeg(const RgbRows& picture, std::string& jpeg, std::string& error);
 
 // Encodes the picture and makes the file at `path` (a file-system path) hold it. The file is
-// replaced as a whole: when the write fails, an earlier file of that name stays as it was and
-// no part-written file is left under the name. False, with the reason in `error`, on failure.
-bool WriteJpegFile(const std::string& path, const RgbRows& picture, std::string& error);
+// written as a whole and never through a link: when the write fails, an earlier file of that
+// name stays as it was and no part-written file is left under the name. With
+// IfExists::Refuse a name that is taken already (by a file or a link) is left alone and the
+// write fails with "File exists". False, with the reason in `error`, on failure.
+bool WriteJpegFile(const std::string& path, const RgbRows& picture, std::string& error,
+                   IfExists ifExists = IfExists::Replace);
 
 }  // namespace quorvel

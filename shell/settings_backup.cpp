@@ -1,29 +1,53 @@
 #include "shell/settings_backup.h"
 
-#include <cstdio>
 #include <optional>
-#include <string>
 
-#include "shell/file_access.h"
-#include "shell/whole_file.h"
+#include "shell/ini_text_engine.h"
 
 namespace quorvel {
 
-bool BackupAndRemoveSettings(std::string_view path) {
-    const std::string native = NativePath(path);
-    FileState state = FileState::Missing;
-    const std::optional<std::string> original = ReadWholeFile(native, state);
-    if (!original) {
-        // Nothing readable to keep; a file that exists but cannot be read is left alone.
-        return state == FileState::Missing;
+namespace {
+
+// True when `backup` holds an entry that `next` writes and `current` does not hold.
+bool BackupHoldsMore(const std::string& backup, const std::string& current, std::string_view next) {
+    for (const ini::EntryName& entry : ini::EntryNames(next)) {
+        if (ini::FindValue(backup, entry.section, entry.key) &&
+            !ini::FindValue(current, entry.section, entry.key)) {
+            return true;
+        }
     }
-    return BackupHolds(path, *original) && std::remove(native.c_str()) == 0;
+    return false;
 }
 
-bool BackupHolds(std::string_view path, const std::string& contents) {
-    BackupFile(path);
+}  // namespace
+
+std::string BackupPath(const std::string& path) {
+    return path + ".BAK";
+}
+
+BackupOutcome BackUpSettings(const std::string& path, const std::string& current,
+                             const FileAttributes* attributes, std::string_view next,
+                             std::string& failure, const FileStepCheck& check) {
+    const std::string backup = BackupPath(path);
     FileState state = FileState::Missing;
-    return ReadWholeFile(NativePath(path) + ".BAK", state) == contents;
+    // A link at the backup's name is no backup: it is replaced, never read or written through.
+    const std::optional<std::string> older = ReadWholeFile(backup, state, Links::Refuse);
+    if (older == current) {
+        return BackupOutcome::Made;
+    }
+    if (older && BackupHoldsMore(*older, current, next)) {
+        return BackupOutcome::KeptOlder;
+    }
+    std::string reason;
+    if (!ReplaceFileAtomically(backup, current, attributes, reason, check)) {
+        failure = "the backup " + backup + " could not be written (" + reason + ")";
+        return BackupOutcome::Failed;
+    }
+    if (ReadWholeFile(backup, state, Links::Refuse) != current) {
+        failure = "the backup " + backup + " does not hold what was written to it";
+        return BackupOutcome::Failed;
+    }
+    return BackupOutcome::Made;
 }
 
 }  // namespace quorvel

@@ -1,22 +1,37 @@
 #pragma once
-// The step before the settings file is written afresh: keep the old file as path + ".BAK",
-// then remove it so that the new one holds only what this run writes.
+// The step before the settings file is replaced: keep what it holds now as path + ".BAK".
 
 #include <string>
 #include <string_view>
 
+#include "shell/whole_file.h"
+
 namespace quorvel {
 
-// Copies the settings file at `path` (a program path text) to path + ".BAK", replacing an
-// older backup, then deletes the settings file, but only once the backup holds exactly its
-// bytes: when the copy could not be made (a full disk, a read-only backup) the file stays,
-// and the writes that follow update it in place, so the old settings always survive in one
-// of the two files. Returns true when the settings file is gone afterwards (also when there
-// was none).
-bool BackupAndRemoveSettings(std::string_view path);
+// What the backup step did.
+enum class BackupOutcome {
+    Made,       // the backup now holds exactly the settings file's bytes
+    KeptOlder,  // an older, fuller backup was kept (below)
+    Failed,     // no backup could be made; the settings file must stay as it is
+};
 
-// Copies the file at `path` to path + ".BAK" and checks the copy: true when the backup now
-// holds exactly `contents` (what the caller read from the file just before).
-bool BackupHolds(std::string_view path, const std::string& contents);
+// Makes path + ".BAK" an exact copy of `current`, the bytes just read from the settings file
+// at `path` (a file-system path), and checks the copy by reading it back. The backup is never
+// written through a link: it is written beside its name, flushed and renamed onto it, so a
+// crash leaves the old backup or the new one whole. It takes `attributes` (those of the file
+// it copies), so it is never easier to read than the settings file. A backup that already
+// holds these bytes is left as it is.
+//
+// A backup that holds settings which `next` (the text about to be saved) writes and which
+// `current` lacks is kept instead: `current` was cut short (by a save of an older version
+// that died halfway, or by hand), and must not replace the last complete copy.
+//
+// On failure `failure` holds the reason.
+BackupOutcome BackUpSettings(const std::string& path, const std::string& current,
+                             const FileAttributes* attributes, std::string_view next,
+                             std::string& failure, const FileStepCheck& check = {});
+
+// The name of the backup of the settings file at `path`.
+std::string BackupPath(const std::string& path);
 
 }  // namespace quorvel

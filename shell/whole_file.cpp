@@ -6,7 +6,8 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstdlib>
+#include <cstdio>
+#include <system_error>
 
 namespace quorvel {
 
@@ -35,6 +36,13 @@ public:
 private:
     int m_fd;
 };
+
+// The error a step that a check fails reports: what a full disk gives.
+constexpr int kFailedStepError = ENOSPC;
+
+std::string Reason(int error) {
+    return std::generic_category().message(error);
+}
 
 bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
     while (!bytes.empty()) {
@@ -81,12 +89,17 @@ bool ReadAll(int fd, std::string& bytes, std::size_t expected) {
 }
 
 // Reserves the file's blocks before writing, so that a full disk refuses the write at once
-// instead of after the data was handed to the kernel. The files are small and are not synced
-// to disk one by one (a save writes each key separately); replacing through a temporary file
-// and a rename keeps the old file whole until the new one is complete.
+// instead of after the data was handed to the kernel (errno tells why).
 bool ReserveSpace(int fd, std::size_t size) {
+    if (size == 0) {
+        return true;
+    }
     const int reserved = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
-    return reserved == 0 || reserved == EOPNOTSUPP || reserved == ENOSYS || reserved == EINVAL;
+    if (reserved == 0 || reserved == EOPNOTSUPP || reserved == ENOSYS || reserved == EINVAL) {
+        return true;
+    }
+    errno = reserved;
+    return false;
 }
 
 // Puts a file's old contents back after a failed rewrite (they fit: the file held them a
@@ -95,75 +108,143 @@ bool RestoreContents(int fd, std::string_view old) {
     return WriteAllAt(fd, old, 0) && ::ftruncate(fd, static_cast<off_t>(old.size())) == 0;
 }
 
-// The path that a replacement must rename onto: the file a symbolic link points at, so the
-// link survives the rename.
-std::string RenameTarget(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            std::string target(resolved);
-            std::free(resolved);
-            return target;
-        }
-    }
-    return path;
-}
-
-// Creates a new temporary file beside `target`; -1 when none can be made there.
-int CreateTemporaryBeside(const std::string& target, std::string& name) {
+// Creates a new temporary file beside `target`, never through a link; -1 (errno set) when
+// none can be made there.
+int CreateTemporaryBeside(const std::string& target, mode_t mode, std::string& name) {
     static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
     }
+    errno = EEXIST;
     return -1;
 }
 
-// Gives the new file the owner and permission bits of the file it replaces.
-bool TakeOverAttributes(int fd, const struct stat& old) {
+// Gives the new file the owner and permission bits of the file it replaces. The owner goes
+// first: changing it clears the set-user-ID bits that the mode then puts back.
+bool TakeOverAttributes(int fd, const FileAttributes& old, bool ownerRequired) {
     struct stat now {};
     if (::fstat(fd, &now) != 0) {
         return false;
     }
-    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
-        ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    if ((now.st_uid != old.owner || now.st_gid != old.group) &&
+        ::fchown(fd, old.owner, old.group) != 0 && ownerRequired) {
         return false;
     }
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
+    return ::fchmod(fd, old.mode & 07777) == 0;
 }
 
-enum class Outcome { Done, Failed, NoTemporary };
+StepVerdict Ask(const FileStepCheck* check, FileStep step, const std::string& path) {
+    return (check != nullptr && *check) ? (*check)(step, path) : StepVerdict::Go;
+}
 
-Outcome ReplaceThroughTemporary(const std::string& target, std::string_view bytes,
-                                const struct stat* old) {
-    std::string temporary;
-    FileDescriptor fd(CreateTemporaryBeside(target, temporary));
+// The directory part of a path, for flushing it after a rename.
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// Makes a rename in the directory survive a crash. Best effort: the file is in place already.
+void FlushDirectoryOf(const std::string& path) {
+    FileDescriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.Valid()) {
+        ::fsync(directory.Get());
+    }
+}
+
+struct TemporaryOptions {
+    const FileAttributes* attributes = nullptr;
+    bool ownerRequired = false;
+    bool flush = false;
+    const FileStepCheck* check = nullptr;
+};
+
+enum class Outcome { Done, Failed, NoTemporary, Stopped };
+
+// Writes `bytes` into a new temporary file beside `target` and closes it. On failure the
+// temporary file is gone again and errno tells why; a stop leaves it as it is.
+Outcome WriteTemporaryBeside(const std::string& target, std::string_view bytes,
+                             const TemporaryOptions& options, std::string& temporary) {
+    switch (Ask(options.check, FileStep::CreateTemporary, target)) {
+        case StepVerdict::Go:
+            break;
+        case StepVerdict::Fail:
+            errno = kFailedStepError;
+            return Outcome::Failed;
+        case StepVerdict::Stop:
+            return Outcome::Stopped;
+    }
+    // With attributes to take over, nobody else may read the file before it has them.
+    FileDescriptor fd(
+        CreateTemporaryBeside(target, options.attributes != nullptr ? 0600 : 0666, temporary));
     if (!fd.Valid()) {
         return Outcome::NoTemporary;
     }
-    if (old != nullptr && !TakeOverAttributes(fd.Get(), *old)) {
+    const auto discard = [&](int error, Outcome outcome) {
         fd.Close();
         ::unlink(temporary.c_str());
-        return Outcome::NoTemporary;
+        errno = error;
+        return outcome;
+    };
+    if (options.attributes != nullptr &&
+        !TakeOverAttributes(fd.Get(), *options.attributes, options.ownerRequired)) {
+        return discard(errno, Outcome::NoTemporary);
     }
-    const bool written =
-        ReserveSpace(fd.Get(), bytes.size()) && WriteAllAt(fd.Get(), bytes, 0) && fd.Close();
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        fd.Close();
-        ::unlink(temporary.c_str());
-        return Outcome::Failed;
+
+    switch (Ask(options.check, FileStep::WriteTemporary, temporary)) {
+        case StepVerdict::Go:
+            break;
+        case StepVerdict::Fail:
+            return discard(kFailedStepError, Outcome::Failed);
+        case StepVerdict::Stop:
+            return Outcome::Stopped;
+    }
+    if (!ReserveSpace(fd.Get(), bytes.size()) || !WriteAllAt(fd.Get(), bytes, 0)) {
+        return discard(errno, Outcome::Failed);
+    }
+    if (options.flush) {
+        switch (Ask(options.check, FileStep::FlushTemporary, temporary)) {
+            case StepVerdict::Go:
+                break;
+            case StepVerdict::Fail:
+                return discard(kFailedStepError, Outcome::Failed);
+            case StepVerdict::Stop:
+                return Outcome::Stopped;
+        }
+        if (::fsync(fd.Get()) != 0) {
+            return discard(errno, Outcome::Failed);
+        }
+    }
+    if (!fd.Close()) {
+        return discard(errno, Outcome::Failed);
     }
     return Outcome::Done;
 }
 
+// A link may stand at a name that a replacement renames onto (the rename replaces the link);
+// any other kind of file that is not regular is refused with the error it gets here.
+bool ReplaceableName(const std::string& path, int& error) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)) {
+        return true;
+    }
+    error = S_ISDIR(info.st_mode) ? EISDIR : EEXIST;
+    return false;
+}
+
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path, FileState& state) {
+std::optional<std::string> ReadWholeFile(const std::string& path, FileState& state, Links links) {
     // O_NONBLOCK keeps a named pipe at the path from blocking the open.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    FileDescriptor fd(::open(path.c_str(), flags));
     if (!fd.Valid()) {
         state = (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unreadable;
         return std::nullopt;
@@ -179,32 +260,92 @@ std::optional<std::string> ReadWholeFile(const std::string& path, FileState& sta
     return bytes;
 }
 
-bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-    if (path.empty()) {
+std::optional<FileAttributes> RegularFileAttributes(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return FileAttributes{static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                           const FileAttributes* attributes, std::string& error,
+                           const FileStepCheck& check) {
+    int refused = 0;
+    if (path.empty() || !ReplaceableName(path, refused)) {
+        error = Reason(path.empty() ? ENOENT : refused);
         return false;
     }
-    const std::string target = RenameTarget(path);
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) {
-        return false;
-    }
-    switch (ReplaceThroughTemporary(target, bytes, exists ? &old : nullptr)) {
+    TemporaryOptions options;
+    options.attributes = attributes;
+    options.flush = true;
+    options.check = &check;
+    std::string temporary;
+    switch (WriteTemporaryBeside(path, bytes, options, temporary)) {
         case Outcome::Done:
-            return true;
-        case Outcome::Failed:
-            return false;
-        case Outcome::NoTemporary:
             break;
+        case Outcome::Stopped:
+            error = "stopped";
+            return false;
+        case Outcome::Failed:
+        case Outcome::NoTemporary:
+            error = Reason(errno);
+            return false;
     }
-    return RewriteFileInPlace(target, bytes);
+    switch (Ask(&check, FileStep::Rename, path)) {
+        case StepVerdict::Go:
+            break;
+        case StepVerdict::Fail:
+            ::unlink(temporary.c_str());
+            error = Reason(kFailedStepError);
+            return false;
+        case StepVerdict::Stop:
+            error = "stopped";
+            return false;
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = Reason(errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    FlushDirectoryOf(path);
+    return true;
+}
+
+bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+    int refused = 0;
+    if (path.empty() || !ReplaceableName(path, refused)) {
+        errno = path.empty() ? ENOENT : refused;
+        return false;
+    }
+    const std::optional<FileAttributes> old = RegularFileAttributes(path);
+    TemporaryOptions options;
+    options.attributes = old ? &*old : nullptr;
+    options.ownerRequired = true;
+    std::string temporary;
+    switch (WriteTemporaryBeside(path, bytes, options, temporary)) {
+        case Outcome::Done:
+            break;
+        case Outcome::NoTemporary:
+            return RewriteFileInPlace(path, bytes);
+        case Outcome::Failed:
+        case Outcome::Stopped:
+            return false;
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        errno = error;
+        return false;
+    }
+    return true;
 }
 
 bool RewriteFileInPlace(const std::string& path, std::string_view bytes) {
     bool created = false;
-    int raw = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    int raw = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (raw < 0 && errno == ENOENT) {
-        raw = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        raw = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         created = raw >= 0;
     }
     FileDescriptor fd(raw);
@@ -227,14 +368,52 @@ bool RewriteFileInPlace(const std::string& path, std::string_view bytes) {
                     WriteAllAt(fd.Get(), bytes, 0) &&
                     ::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) == 0;
     if (!ok) {
+        const int error = errno;
         RestoreContents(fd.Get(), old);
         fd.Close();
         if (created) {
             ::unlink(path.c_str());
         }
+        errno = error;
         return false;
     }
     return fd.Close();
+}
+
+bool CreateWholeFile(const std::string& path, std::string_view bytes, std::string& error) {
+    if (path.empty() || NameTaken(path)) {
+        error = Reason(path.empty() ? ENOENT : EEXIST);
+        return false;
+    }
+    TemporaryOptions options;
+    options.flush = true;
+    std::string temporary;
+    if (WriteTemporaryBeside(path, bytes, options, temporary) != Outcome::Done) {
+        error = Reason(errno);
+        return false;
+    }
+    // The name is taken only if it is still free; a file system without that kind of rename
+    // gets a hard link instead, which refuses a taken name just the same.
+    int published =
+        ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE);
+    if (published != 0 && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)) {
+        published = ::link(temporary.c_str(), path.c_str());
+        if (published == 0) {
+            ::unlink(temporary.c_str());
+        }
+    }
+    if (published != 0) {
+        error = Reason(errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    FlushDirectoryOf(path);
+    return true;
+}
+
+bool NameTaken(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
 }
 
 }  // namespace quorvel

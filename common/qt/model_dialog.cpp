@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpacerItem>
 #include <QVBoxLayout>
@@ -56,6 +57,15 @@ TModelDlg::TModelDlg(DialogModel& model, QWidget* parent) : QDialog(parent), m_m
     }
 
     QHBoxLayout* buttons = MakeOkCancelRow(this);
+    if (model.CancelBeforeOk()) {
+        // Only the Tab order changes; the buttons stay where they stand.
+        auto* ok = findChild<QPushButton*>(QStringLiteral("OKBtn"));
+        auto* cancel = findChild<QPushButton*>(QStringLiteral("CancelBtn"));
+        if (!m_boxes.empty()) {
+            setTabOrder(m_boxes.back(), cancel);
+        }
+        setTabOrder(cancel, ok);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);

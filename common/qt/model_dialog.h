@@ -2,7 +2,8 @@
 // The one window that shows any entry dialog model: the model's caption as title, a label and
 // an edit box per box of the model (the edit named after the box, the label after the box
 // with "Label" in front, the box's hint as its tool tip), "OK" (OKBtn, the default button)
-// and "Cancel" (CancelBtn, also Escape and the close box). Centred on the screen.
+// and "Cancel" (CancelBtn, also Escape and the close box). Centred on the screen. Tab runs
+// through the boxes, then OK and Cancel (Cancel and OK where the model asks for that).
 //
 // The window only carries the user's actions to the model: a typed key goes through
 // DialogModel::KeyPress (Backspace as '\b'; Delete and the cursor keys are the box's own) and

@@ -1,5 +1,9 @@
 #include "pages/wg84/llm_dialog.h"
 
+#include <cmath>
+#include <cstdint>
+#include <string>
+
 #include "common/number_text.h"
 
 namespace quorvel {
@@ -9,6 +13,13 @@ enum Box : std::size_t { kLat, kLong, kMsl };
 
 constexpr double kLowestFeet = -300;
 constexpr double kHighestFeet = 200000;
+
+// True when the text's whole degrees are 180 or -180.
+bool DegreesAreHalfTurn(std::string_view text) {
+    std::int32_t degrees = 0;
+    return ParseInt(TextBefore(StripLeading(' ', text), " "), degrees) &&
+           (degrees == 180 || degrees == -180);
+}
 
 }  // namespace
 
@@ -30,7 +41,15 @@ bool TMapPromptLlmDlg::Run(Interaction& ui, LlmPosition& position) {
         return false;
     }
     ReadDms(kLat, true, m_position.latitude);
-    ReadDms(kLong, false, m_position.longitude);
+    // A longitude at the limit, half a turn, shows as "-180 00 00.000" (or "180 00 00.000"),
+    // which the degrees-minutes-seconds reading holds to 179 degrees: OK on the untouched
+    // dialog would move the position by a whole degree. Exactly half a turn reads as itself;
+    // any other text beyond 179 degrees is held to 179 as before.
+    if (ReadDms(kLong, false, m_position.longitude) &&
+        std::abs(m_position.longitude) == 179 * kDialogRadiansPerDegree &&
+        DegreesAreHalfTurn(BoxText("EditLong"))) {
+        m_position.longitude = std::copysign(180 * kDialogRadiansPerDegree, m_position.longitude);
+    }
     double feet = 0;
     if (ReadBetween(kMsl, kLowestFeet, kHighestFeet, feet)) {
         m_position.altitude = feet * kDialogNmiPerFoot;

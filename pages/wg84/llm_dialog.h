@@ -12,7 +12,8 @@ public:
     explicit TMapPromptLlmDlg(Cues& cues);
 
     // Runs the dialog on the caller's position (radians, radians, nautical miles). On OK reads
-    // EditLat (a latitude within +-70 degrees), EditLong (a longitude within +-179 degrees)
+    // EditLat (a latitude within +-70 degrees), EditLong (a longitude within +-179 degrees,
+    // except that exactly +-180 00 00, which the longitude limit shows as, reads as itself)
     // and EditMsl (-300 < feet < 200000), keeps what each refused box held, writes the
     // position back and returns true. Otherwise leaves the position and returns false. The
     // position is not limited here: -250 ft comes back as it is.

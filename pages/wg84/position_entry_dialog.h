@@ -30,6 +30,8 @@ public:
     void Ok() override { m_cancelled = false; }
     void Cancel() override { m_cancelled = true; }
     bool Cancelled() const override { return m_cancelled; }
+    // Tab goes from the last box to Cancel, then to OK.
+    bool CancelBeforeOk() const override { return true; }
 
 protected:
     // boxes in tab order.

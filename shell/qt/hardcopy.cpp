@@ -7,9 +7,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 
-#include <cerrno>
-#include <system_error>
-
 #include "common/cues.h"
 #include "common/qt/qt_text.h"
 #include "diag/clock_source.h"
@@ -41,13 +38,7 @@ bool WriteBitmapFile(const std::string& path, const QImage& picture, std::string
         error = "The picture could not be converted";
         return false;
     }
-    errno = 0;
-    if (!ReplaceWholeFile(path, std::string_view(bytes.constData(), bytes.size()))) {
-        error = errno != 0 ? std::generic_category().message(errno)
-                           : std::string("The file could not be written in full");
-        return false;
-    }
-    return true;
+    return CreateWholeFile(path, std::string_view(bytes.constData(), bytes.size()), error);
 }
 
 void ShowFailureBox(QWidget* window, const std::string& text) {
@@ -72,7 +63,12 @@ void TakeHardcopy(TQuorvelMainForm& window) {
 void TakeHardcopy(QWidget* panelScreen, QLabel* hardcopyImage, std::int32_t& counter,
                   const std::string& programDirectory, Cues& cues, ClockSource& clock,
                   const HardcopyFailureReport& report) {
-    const std::string name = HardcopyPath(programDirectory, counter);
+    std::string name;
+    if (!FreeHardcopyPath(programDirectory, counter, name)) {
+        report("Cannot create a hardcopy: every file name from \"" +
+               ShownPath(HardcopyPath(programDirectory, counter) + ".jpg") + "\" on is taken");
+        return;
+    }
     counter = NextHardcopyCounter(counter);
     std::string error;
     if (!SaveWindowImage(panelScreen, hardcopyImage, panelScreen->height(), name, true,
@@ -95,13 +91,13 @@ bool SaveWindowImage(QWidget* window, QLabel* scratchImage, int height, const st
     const QImage picture =
         window->grab(QRect(0, 0, width, height)).toImage().convertToFormat(QImage::Format_RGB888);
 
-    const std::string path = NativePath(WithoutExtension(name) + (asJpeg ? ".jpg" : ".bmp"));
+    const std::string path = WithoutExtension(name) + (asJpeg ? ".jpg" : ".bmp");
     std::string reason;
     const bool saved = asJpeg
                            ? WriteJpegFile(path,
                                            {picture.constBits(), picture.width(), picture.height(),
                                             static_cast<std::size_t>(picture.bytesPerLine())},
-                                           reason)
+                                           reason, IfExists::Refuse)
                            : WriteBitmapFile(path, picture, reason);
     if (!saved) {
         error = "Cannot create file \"" + ShownPath(path) + "\". " + reason;

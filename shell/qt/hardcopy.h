@@ -20,8 +20,9 @@ class TQuorvelMainForm;
 using HardcopyFailureReport = std::function<void(const std::string& text)>;
 
 // Saves PanelScreen as the next hardcopy file of this run (the window's hardcopy counter
-// numbers the files) and sounds its click cues. A file that cannot be written is reported in
-// a message box; the counter has moved on all the same.
+// numbers the files; numbers whose file exists already, from an earlier run, are skipped) and
+// sounds its click cues. A file that cannot be written is reported in a message box; the
+// counter has moved on all the same.
 void TakeHardcopy(TQuorvelMainForm& window);
 
 // The same with the window's parts handed in: the panel to picture, the scratch image, the
@@ -33,9 +34,9 @@ void TakeHardcopy(QWidget* panelScreen, QLabel* hardcopyImage, std::int32_t& cou
 
 // Pictures the rectangle (0, 0, width, height) of `window` at 1:1 from the window's own
 // painting (so a window covered by another still comes out whole) and saves it under `name`
-// with its extension replaced by ".jpg", or by ".bmp" when `asJpeg` is false. On success two
-// clicks sound, 1 ms apart, and true is returned; otherwise `error` holds the failure text
-// and no cue sounds.
+// (a file-system path) with its extension replaced by ".jpg", or by ".bmp" when `asJpeg` is
+// false. A file or link of that name is never replaced. On success two clicks sound, 1 ms
+// apart, and true is returned; otherwise `error` holds the failure text and no cue sounds.
 bool SaveWindowImage(QWidget* window, QLabel* scratchImage, int height, const std::string& name,
                      bool asJpeg, int width, Cues& cues, ClockSource& clock, std::string& error);
 

@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QWindow>
 
+#include <cstdio>
 #include <exception>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "diag/program_run.h"
 #include "shell/colour_scheme.h"
 #include "shell/file_access.h"
+#include "shell/ini_store.h"
 #include "shell/program_identity.h"
 #include "shell/qt/about_box.h"
 #include "shell/qt/hardcopy.h"
@@ -26,8 +28,8 @@
 #include "shell/qt/page_forms.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
-#include "shell/settings_backup.h"
 #include "shell/settings_file.h"
+#include "shell/settings_save.h"
 #include "shell/window_placement.h"
 
 namespace quorvel {
@@ -37,6 +39,9 @@ namespace {
 // this one pointer is the way it finds the window.
 TQuorvelMainForm* g_terminationWindow = nullptr;
 std::terminate_handler g_previousTerminate = nullptr;
+
+// The log code of the settings file's own messages (a save that failed, a link replaced).
+constexpr int kSettingsFileCode = 1;
 
 // True while a dialog, a message box or a popup menu runs an event loop of its own: the code
 // that opened it is still on the stack below, inside a page.
@@ -56,7 +61,7 @@ std::vector<ScreenArea> ScreenAreas() {
 }  // namespace
 
 TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
-    : QMainWindow(parent), m_run(run) {
+    : QMainWindow(parent), m_run(run), m_ownUi(this, run) {
     setObjectName(QStringLiteral("TQuorvelMainForm"));
     setWindowTitle(QStringLiteral("Useful Calculator"));
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -107,7 +112,7 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
 TQuorvelMainForm::~TQuorvelMainForm() {
     // A window destroyed without being closed still leaves its settings and end record.
     if (m_shownOnce && !m_shutDown) {
-        ShutDown();
+        ShutDown(false);
     }
     if (g_terminationWindow == this) {
         g_terminationWindow = nullptr;
@@ -156,7 +161,10 @@ void TQuorvelMainForm::StartProgram() {
 
     ApplyColourScheme();
 
-    m_settingsPath = m_programDirectory + "\\" + std::string(kSettingsFileName);
+    m_settingsPath = ProgramPath(m_programDirectory, "\\" + std::string(kSettingsFileName));
+    // A save cut short by a kill leaves its temporary files; the settings file and its backup
+    // are whole all the same.
+    RemoveStaleTemporaries(m_settingsPath);
     // Without a settings file nothing selects a page; the page of the selected tab is shown
     // all the same, rather than the pages created visible lying one over the other.
     if (!LoadSettings(m_settingsPath)) {
@@ -227,17 +235,28 @@ void TQuorvelMainForm::RestorePlace(bool readLeft, std::int32_t left, bool readT
     }
 }
 
-void TQuorvelMainForm::SaveSettings(const std::string& path) {
+SettingsSaveResult TQuorvelMainForm::SaveSettings(const std::string& path) {
     EnterDirectory(m_programDirectory);
-    BackupAndRemoveSettings(path);
+    // The same typed writes in the same order as into a freshly deleted file, so the text is
+    // byte for byte what writing the file key by key gives.
+    IniText text;
     for (TPageForm* page : m_pages) {
         if (page != nullptr) {
-            page->SaveSettings(path);
+            page->Model().SaveSettings(text);
         }
     }
-    WriteIniInt(path, kHostSection, kScreenPosXKey, pos().x());
-    WriteIniInt(path, kHostSection, kScreenPosYKey, pos().y());
-    WriteIniInt(path, kHostSection, kPageControlKey, m_tabControl->TabIndex());
+    WriteIniInt(text, kHostSection, kScreenPosXKey, pos().x());
+    WriteIniInt(text, kHostSection, kScreenPosYKey, pos().y());
+    WriteIniInt(text, kHostSection, kPageControlKey, m_tabControl->TabIndex());
+
+    SettingsSaveResult result = SaveSettingsText(path, text.Text(), m_fileStepCheck);
+    for (const std::string& note : result.notes) {
+        m_run.LogLine(note, kSettingsFileCode);
+    }
+    if (!result.saved) {
+        m_run.LogLine(result.failure, kSettingsFileCode);
+    }
+    return result;
 }
 
 void TQuorvelMainForm::ShowSelectedPage() {
@@ -258,6 +277,10 @@ void TQuorvelMainForm::TabControlChange() {
 }
 
 void TQuorvelMainForm::ShutDown() {
+    ShutDown(true);
+}
+
+void TQuorvelMainForm::ShutDown(bool askUser) {
     if (!m_shownOnce || m_shutDown) {
         return;
     }
@@ -265,7 +288,16 @@ void TQuorvelMainForm::ShutDown() {
     WriteStartRecord();
     m_run.SetShuttingDown(true);
     m_run.Clock().SleepMs(50);
-    SaveSettings(m_settingsPath);
+    const SettingsSaveResult saved = SaveSettings(m_settingsPath);
+    if (!saved.saved) {
+        // The user must know that the inputs of this run are not in the file.
+        if (askUser) {
+            m_ui->ShowMessage(saved.failure);
+        } else {
+            std::fprintf(stderr, "%s: %s\n", std::string(kProgramWord).c_str(),
+                         saved.failure.c_str());
+        }
+    }
     for (TPageForm*& page : m_pages) {
         delete page;
         page = nullptr;
@@ -313,7 +345,7 @@ void TQuorvelMainForm::OnAbnormalTermination() {
             window.WriteStartRecord();
             window.m_run.SoundError();
             window.m_run.LogLine(kAbnormalTerminationText, kAbnormalTerminationCode);
-            window.ShutDown();
+            window.ShutDown(false);
         } catch (...) {
             // Nothing more can be saved; the process ends below all the same.
         }
@@ -329,7 +361,8 @@ TPageForm* TQuorvelMainForm::Page(int tabIndex) const {
 }
 
 void TQuorvelMainForm::ApplyColourScheme() {
-    LoadColourScheme(m_programDirectory + "\\" + std::string(kOptionsFileName), m_colourScheme);
+    LoadColourScheme(ProgramPath(m_programDirectory, "\\" + std::string(kOptionsFileName)),
+                     m_colourScheme);
     // "DeviceGuiLabelColor" is both the background of the window and its pages and the font
     // colour of the pages' main panels.
     const QColor label = ToQColor(m_colourScheme.deviceGuiLabelColor);

@@ -11,8 +11,10 @@
 #include <cstdint>
 #include <string>
 
+#include "common/qt/qt_interaction.h"
 #include "pages/page_registry.h"
 #include "shell/colour_scheme.h"
+#include "shell/settings_save.h"
 
 class QAction;
 class QLabel;
@@ -47,11 +49,15 @@ public:
     // Reads the pages' sections and the window's place and tab; false (and nothing read) when
     // the settings file cannot be read.
     bool LoadSettings(const std::string& path);
-    // Backs the settings file up to ".BAK" and writes it afresh.
-    void SaveSettings(const std::string& path);
+    // Builds the whole settings text in memory (every page's section, then the window's keys)
+    // and replaces the file with it in one step, after the old file has been backed up to
+    // ".BAK". A save that fails leaves the old file as it was and goes to the error log; what
+    // it did is returned.
+    SettingsSaveResult SaveSettings(const std::string& path);
     // Hides every page, then shows the page of the current tab and runs its ShowValues.
     void ShowSelectedPage();
-    // The shut-down sequence; runs once, and only after a start.
+    // The shut-down sequence; runs once, and only after a start. Settings that could not be
+    // saved are also told to the user in a message box that names the file.
     void ShutDown();
     // Reads the colour scheme and colours the window, the pages and their main panels.
     void ApplyColourScheme();
@@ -68,6 +74,13 @@ public:
     const std::string& SettingsPath() const { return m_settingsPath; }
     std::int32_t& HardcopyCounter() { return m_hardcopyCounter; }
     bool ShownOnce() const { return m_shownOnce; }
+
+    // Where the window's own notices go: a message box over the window, unless a test hands
+    // in an interaction of its own (which must outlive the window).
+    void SetInteraction(Interaction& ui) { m_ui = &ui; }
+    // Asked before each step of a settings save that changes the disk; tests cut saves short
+    // with it.
+    void SetFileStepCheck(FileStepCheck check) { m_fileStepCheck = std::move(check); }
 
 public slots:
     // Closes the window as its close box does. While a dialog or message box runs its own
@@ -88,6 +101,10 @@ private:
     void FormCreate();
     void FormShow();
     void RestorePlace(bool readLeft, std::int32_t left, bool readTop, std::int32_t top);
+    // The shut-down; `askUser` false where no message box may open (the window is being
+    // destroyed, or the process ends abnormally): a failed save then goes to the standard
+    // error stream besides the log.
+    void ShutDown(bool askUser);
 
     ProgramRun& m_run;
 
@@ -100,6 +117,9 @@ private:
     bool m_startRecordWritten = false;
     bool m_shutDown = false;
     std::array<TPageForm*, kPageCount> m_pages{};
+    QtInteraction m_ownUi;
+    Interaction* m_ui = &m_ownUi;
+    FileStepCheck m_fileStepCheck;
 
     QWidget* m_panelScreen = nullptr;
     TTabControl* m_tabControl = nullptr;

@@ -174,7 +174,42 @@ TEST(CliSettings, SaveThatCannotWriteFailsAndSaysSo) {
     const Outcome o = RunLine({"RF", "--settings", dir.File("no/such/dir.cfg"), "--save"});
     EXPECT_EQ(o.status, kExitFailed);
     EXPECT_EQ(o.out, "");
-    EXPECT_NE(o.err.find("could not write the settings file"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("Your inputs were not saved to " + dir.File("no/such/dir.cfg") +
+                         ": it could not be written (No such file or directory)"),
+              std::string::npos)
+        << o.err;
+}
+
+// A path the user gives is taken as it stands: "a\\b.cfg" is one file name, not "b.cfg" in
+// the directory "a".
+TEST(CliSettings, BackslashInTheSettingsPathIsPartOfTheName) {
+    ScratchDirectory dir;
+    std::filesystem::create_directory(dir.Path() / "a");
+    const std::string cfg = dir.File("a\\b.cfg");
+    const Outcome o = RunLine({"RF", "--settings", cfg, "--save", "Ratio=2"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(ReadBytes(cfg).rfind("[RF]\r\nRatio=2.000000000\r\n", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "a" / "b.cfg"));
+
+    const Outcome again = RunLine({"RF", "--settings", cfg});
+    ASSERT_EQ(again.status, kExitOk) << again.err;
+    EXPECT_EQ(Line(again.out, "LabelRatio"), "LabelRatio\t2.00");
+}
+
+// A link planted at the backup's name: the save replaces the link and leaves its target.
+TEST(CliSettings, SaveNeverWritesThroughALinkedBackup) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    WriteBytes(cfg, "[RF]\r\nRatio=3\r\n");
+    WriteBytes(dir.File("victim"), "precious");
+    std::filesystem::create_symlink(dir.File("victim"), cfg + ".BAK");
+
+    const Outcome o = RunLine({"RF", "--settings", cfg, "--save", "Ratio=5"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(ReadBytes(dir.File("victim")), "precious");
+    EXPECT_EQ(ReadBytes(cfg + ".BAK"), "[RF]\r\nRatio=3\r\n");
+    EXPECT_NE(o.err.find("note: The link " + cfg + ".BAK was replaced"), std::string::npos)
+        << o.err;
 }
 
 TEST(CliSettings, SaveWithoutAGoodBackupLeavesTheFileAlone) {
@@ -185,7 +220,9 @@ TEST(CliSettings, SaveWithoutAGoodBackupLeavesTheFileAlone) {
 
     const Outcome o = RunLine({"RF", "--settings", cfg, "--save", "Ratio=5"});
     EXPECT_EQ(o.status, kExitFailed);
-    EXPECT_NE(o.err.find("could not back up"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("the backup " + cfg + ".BAK could not be written (Is a directory)"),
+              std::string::npos)
+        << o.err;
     EXPECT_EQ(ReadBytes(cfg), "[RF]\r\nRatio=3\r\n");
 }
 

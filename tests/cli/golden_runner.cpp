@@ -14,6 +14,7 @@
 //   	[RF]
 //   @cat QuorvelII.Cfg                            expects a file's lines (CR LF or LF)
 //   	[RF]
+//   --batch RF < lines.txt                        "<" FILE last: the file is standard input
 //
 // All cases of a file run in order in one fresh directory, so a case can read the files
 // that earlier cases wrote or saved. With --update the file is rewritten with what the
@@ -127,17 +128,23 @@ std::optional<std::vector<std::string>> SplitWords(const std::string& line) {
 }
 
 // Runs the program in `directory` and returns what it printed, as golden lines.
-std::vector<std::string> RunProgram(const std::string& program,
-                                    const std::vector<std::string>& args, const fs::path& directory,
-                                    const fs::path& outputs) {
+std::vector<std::string> RunProgram(const std::string& program, std::vector<std::string> args,
+                                    const fs::path& directory, const fs::path& outputs) {
+    // "< FILE" at the end gives the program the file as its standard input.
+    std::string input = "/dev/null";
+    if (args.size() >= 2 && args[args.size() - 2] == "<") {
+        input = (directory / args.back()).string();
+        args.resize(args.size() - 2);
+    }
     const fs::path outPath = outputs / "stdout";
     const fs::path errPath = outputs / "stderr";
     const pid_t child = fork();
     if (child == 0) {
         const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
-            chdir(directory.c_str()) != 0) {
+        const int in = open(input.c_str(), O_RDONLY);
+        if (out < 0 || err < 0 || in < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
+            dup2(err, 2) < 0 || chdir(directory.c_str()) != 0) {
             _exit(127);
         }
         std::vector<char*> argv;

@@ -222,7 +222,9 @@ TEST_F(InstallFromToolsTest, StartsTheToolsScriptAndLogsTheFailedCheckAfterIt) {
 }
 
 TEST(DriverToolsScriptTest, IsInTheToolsFolderUnderTheProgramDirectory) {
-    EXPECT_EQ(DriverToolsScript("/opt/quorvel"), "/opt/quorvel\\DriverTools\\DrvLoad.sh");
+    EXPECT_EQ(DriverToolsScript("/opt/quorvel"), "/opt/quorvel/DriverTools/DrvLoad.sh");
+    // The program directory is taken as it stands.
+    EXPECT_EQ(DriverToolsScript("/opt/a\\b"), "/opt/a\\b/DriverTools/DrvLoad.sh");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "diag/error_log.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -40,11 +41,8 @@ protected:
         fs::remove_all(m_dir, ignored);
     }
 
-    // The program's own form of a path in the scratch directory, "\" separated.
-    std::string ProgramPath(const std::string& name) const {
-        std::string path = m_dir.string() + "\\" + name;
-        return path;
-    }
+    // The full path of a name in the scratch directory, as the log is given it.
+    std::string LogFile(const std::string& name) const { return (m_dir / name).string(); }
     fs::path NativeFile(const std::string& name) const { return m_dir / name; }
 
     static std::string Contents(const fs::path& file) {
@@ -67,7 +65,7 @@ protected:
 };
 
 TEST_F(ErrorLogTest, WritesStampedLinesWithItsOwnSeparators) {
-    Cerrorlog log(ProgramPath("QuorvelII.Log"), m_clock);
+    Cerrorlog log(LogFile("QuorvelII.Log"), m_clock);
     m_clock.Advance(456us);
     log.Write("------------------PROGRAM START--------------------", 0);
     m_clock.Advance(1s);
@@ -78,7 +76,7 @@ TEST_F(ErrorLogTest, WritesStampedLinesWithItsOwnSeparators) {
 }
 
 TEST_F(ErrorLogTest, CodesArePrintedWithSixCharacters) {
-    Cerrorlog log(ProgramPath("codes.log"), m_clock);
+    Cerrorlog log(LogFile("codes.log"), m_clock);
     for (int code : {1, 603, 5000, -5, 123456, 1234567, std::numeric_limits<int>::min(),
                      std::numeric_limits<int>::max()}) {
         log.Write("x", code);
@@ -93,13 +91,13 @@ TEST_F(ErrorLogTest, CodesArePrintedWithSixCharacters) {
 
 TEST_F(ErrorLogTest, NewYearMidnightStampsDayOne) {
     m_clock.SetCalendar({2007, 1, 1, 0, 0, 0, 0});
-    Cerrorlog log(ProgramPath("a.log"), m_clock);
+    Cerrorlog log(LogFile("a.log"), m_clock);
     log.Write("midnight", 0);
     EXPECT_EQ(Contents(NativeFile("a.log")), "000000  001:00:00:00.000000  midnight\n");
 }
 
 TEST_F(ErrorLogTest, StampFollowsTheCounterFromTheAnchor) {
-    Cerrorlog log(ProgramPath("a.log"), m_clock);
+    Cerrorlog log(LogFile("a.log"), m_clock);
     // The calendar is set back by an hour; the stamps keep counting on.
     m_clock.SetCalendar({2006, 5, 3, 13, 5, 9, 123});
     m_clock.Advance(61s);
@@ -109,11 +107,11 @@ TEST_F(ErrorLogTest, StampFollowsTheCounterFromTheAnchor) {
 
 TEST_F(ErrorLogTest, CreatingTheLogEmptiesAnEarlierFile) {
     {
-        Cerrorlog first(ProgramPath("QuorvelII.Log"), m_clock);
+        Cerrorlog first(LogFile("QuorvelII.Log"), m_clock);
         first.Write("first run", 0);
     }
     ASSERT_FALSE(Contents(NativeFile("QuorvelII.Log")).empty());
-    Cerrorlog second(ProgramPath("QuorvelII.Log"), m_clock);
+    Cerrorlog second(LogFile("QuorvelII.Log"), m_clock);
     EXPECT_TRUE(fs::exists(NativeFile("QuorvelII.Log")));
     EXPECT_EQ(Contents(NativeFile("QuorvelII.Log")), "");
     second.Write("second run", 0);
@@ -132,16 +130,18 @@ TEST_F(ErrorLogTest, EmptyNameIsErrorLogInTheCurrentDirectory) {
     EXPECT_EQ(Lines(NativeFile("ErrorLog.Log")).size(), 1u);
 }
 
-TEST_F(ErrorLogTest, BackslashPathsReachTheFileSystem) {
-    fs::create_directories(m_dir / "SYSTEM" / "ERLOGS");
-    Cerrorlog log(ProgramPath("SYSTEM\\ERLOGS\\QuorvelII.Log"), m_clock);
-    log.Write("in the log directory", 1);
-    EXPECT_EQ(Lines(m_dir / "SYSTEM" / "ERLOGS" / "QuorvelII.Log").size(), 1u);
+TEST_F(ErrorLogTest, BackslashInADirectoryNameIsPartOfTheName) {
+    fs::create_directories(m_dir / "a\\b");
+    fs::create_directories(m_dir / "a" / "b");
+    Cerrorlog log(LogFile("a\\b/QuorvelII.Log"), m_clock);
+    log.Write("in a\\b", 1);
+    EXPECT_EQ(Lines(m_dir / "a\\b" / "QuorvelII.Log").size(), 1u);
+    EXPECT_TRUE(fs::is_empty(m_dir / "a" / "b"));
 }
 
 TEST_F(ErrorLogTest, ClockBeyondItsCountIsReanchored) {
     m_clock.SetCalendar({2004, 12, 31, 23, 59, 59, 0});
-    Cerrorlog log(ProgramPath("a.log"), m_clock);
+    Cerrorlog log(LogFile("a.log"), m_clock);
     m_clock.Advance(2s);  // 2005-01-01 00:00:01, while the anchored count reads day 367
     log.Write("new year", 1);
     EXPECT_EQ(Contents(NativeFile("a.log")),
@@ -161,7 +161,7 @@ public:
 TEST_F(ErrorLogTest, ClockReadingZeroIsReplacedAndNoted) {
     StoppedCalendarClock clock;
     clock.stopped = true;
-    Cerrorlog log(ProgramPath("a.log"), clock);
+    Cerrorlog log(LogFile("a.log"), clock);
     log.Write("no calendar", 1);
     clock.stopped = false;
     log.Write("calendar back", 1);
@@ -174,7 +174,7 @@ TEST_F(ErrorLogTest, ClockReadingZeroIsReplacedAndNoted) {
 
 TEST_F(ErrorLogTest, ReanchorOntoAZeroCalendarTakesBothNotes) {
     StoppedCalendarClock clock({2004, 12, 31, 23, 59, 59, 0});
-    Cerrorlog log(ProgramPath("a.log"), clock);
+    Cerrorlog log(LogFile("a.log"), clock);
     clock.Advance(2s);
     clock.stopped = true;
     log.Write("x", 1);
@@ -200,7 +200,7 @@ public:
 
 TEST_F(ErrorLogTest, WriteInsideAWriteIsDropped) {
     ReenteringClock clock;
-    Cerrorlog log(ProgramPath("a.log"), clock);
+    Cerrorlog log(LogFile("a.log"), clock);
     clock.log = &log;
     log.Write("outer", 1);
     log.Write("after", 1);
@@ -211,7 +211,7 @@ TEST_F(ErrorLogTest, WriteInsideAWriteIsDropped) {
 }
 
 TEST_F(ErrorLogTest, LongTextIsCutToTheLineBuffer) {
-    Cerrorlog log(ProgramPath("a.log"), m_clock);
+    Cerrorlog log(LogFile("a.log"), m_clock);
     const std::string text(20000, 'x');
     log.Write(text, 1);
     log.Write("next", 1);
@@ -224,7 +224,7 @@ TEST_F(ErrorLogTest, LongTextIsCutToTheLineBuffer) {
 
 TEST_F(ErrorLogTest, LongTextKeepsItsClockNote) {
     m_clock.SetCalendar({2004, 12, 31, 23, 59, 59, 0});
-    Cerrorlog log(ProgramPath("a.log"), m_clock);
+    Cerrorlog log(LogFile("a.log"), m_clock);
     m_clock.Advance(2s);
     log.Write(std::string(9000, 'x'), std::numeric_limits<int>::min());
     const std::string line = Lines(NativeFile("a.log")).at(0);
@@ -237,14 +237,14 @@ TEST_F(ErrorLogTest, FileNameLongerThan255CharactersKeepsNoFile) {
     const std::string fits(room, 'n');
     const std::string tooLong(room + 1, 'n');
 
-    Cerrorlog kept(ProgramPath(fits), m_clock);
+    Cerrorlog kept(LogFile(fits), m_clock);
     ASSERT_EQ(kept.FileName().size(), 255u);
     kept.Write("kept", 1);
     EXPECT_EQ(Lines(NativeFile(fits)).size(), 1u);
 
     // The name cut to 255 characters would be this other file: it is left alone.
     std::ofstream(NativeFile(fits), std::ios::trunc) << "another file\n";
-    Cerrorlog refused(ProgramPath(tooLong), m_clock);
+    Cerrorlog refused(LogFile(tooLong), m_clock);
     refused.Write("lost", 1);
     EXPECT_FALSE(fs::exists(NativeFile(tooLong)));
     EXPECT_EQ(Contents(NativeFile(fits)), "another file\n");
@@ -252,7 +252,7 @@ TEST_F(ErrorLogTest, FileNameLongerThan255CharactersKeepsNoFile) {
 
 TEST_F(ErrorLogTest, VanishedDirectoryLosesTheLineUntilItIsBack) {
     fs::create_directories(m_dir / "ERLOGS");
-    Cerrorlog log(ProgramPath("ERLOGS\\QuorvelII.Log"), m_clock);
+    Cerrorlog log(LogFile("ERLOGS/QuorvelII.Log"), m_clock);
     log.Write("first", 1);
     fs::remove_all(m_dir / "ERLOGS");
     log.Write("lost", 1);
@@ -266,24 +266,86 @@ TEST_F(ErrorLogTest, VanishedDirectoryLosesTheLineUntilItIsBack) {
 
 TEST_F(ErrorLogTest, NameOfADirectoryLosesEveryLine) {
     fs::create_directories(m_dir / "taken");
-    Cerrorlog log(ProgramPath("taken"), m_clock);
+    std::ostringstream refusals;
+    Cerrorlog log(LogFile("taken"), m_clock, &refusals);
     log.Write("lost", 1);
     EXPECT_TRUE(fs::is_directory(m_dir / "taken"));
     EXPECT_TRUE(fs::is_empty(m_dir / "taken"));
+    EXPECT_EQ(refusals.str(),
+              "Error log " + LogFile("taken") +
+                  " refused: it is not a regular file; its lines are not written\n");
 }
 
-TEST_F(ErrorLogTest, PipeWithoutReaderDoesNotStopTheProgram) {
+TEST_F(ErrorLogTest, PipeIsRefusedWithOrWithoutAReader) {
     ASSERT_EQ(mkfifo(NativeFile("pipe").c_str(), 0600), 0);
-    Cerrorlog log(ProgramPath("pipe"), m_clock);
+    std::ostringstream refusals;
+    Cerrorlog log(LogFile("pipe"), m_clock, &refusals);
     log.Write("lost", 1);
     EXPECT_TRUE(fs::is_fifo(NativeFile("pipe")));
+    EXPECT_NE(refusals.str().find("not a regular file"), std::string::npos);
+
+    // A reader on the pipe: the log still writes nothing into it.
+    const int reader = ::open(NativeFile("pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    log.Write("still lost", 1);
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0);
+    ::close(reader);
+}
+
+// A link planted at the log's name, for each place the log may go: the file it points at is
+// neither emptied nor written, and the refusal is reported once.
+TEST_F(ErrorLogTest, LinkAtTheLogNameIsRefusedAndItsTargetKept) {
+    for (const std::string name : {"QuorvelII.Log", "SYSTEM/ERLOGS/QuorvelII.Log"}) {
+        SCOPED_TRACE(name);
+        fs::create_directories(m_dir / "SYSTEM" / "ERLOGS");
+        const fs::path victim = m_dir / "victim";
+        std::ofstream(victim) << "precious\n";
+        fs::remove(m_dir / name);
+        fs::create_symlink(victim, m_dir / name);
+
+        std::ostringstream refusals;
+        {
+            Cerrorlog log(LogFile(name), m_clock, &refusals);
+            log.Write("first", 0);
+            log.Write("second", 0);
+        }
+        EXPECT_EQ(Contents(victim), "precious\n");
+        EXPECT_TRUE(fs::is_symlink(m_dir / name));
+        EXPECT_EQ(refusals.str(), "Error log " + LogFile(name) +
+                                      " refused: it is a symbolic link; its lines are not "
+                                      "written\n");
+    }
+}
+
+TEST_F(ErrorLogTest, DanglingLinkCreatesNoFileAtItsTarget) {
+    fs::create_symlink(m_dir / "made-through-the-link", m_dir / "QuorvelII.Log");
+    std::ostringstream refusals;
+    Cerrorlog log(LogFile("QuorvelII.Log"), m_clock, &refusals);
+    log.Write("lost", 0);
+    EXPECT_FALSE(fs::exists(m_dir / "made-through-the-link"));
+    EXPECT_FALSE(refusals.str().empty());
+}
+
+// A link planted after the log was made (the directory is shared): later lines are refused.
+TEST_F(ErrorLogTest, LinkPlantedDuringTheRunIsNotWrittenThrough) {
+    std::ostringstream refusals;
+    Cerrorlog log(LogFile("QuorvelII.Log"), m_clock, &refusals);
+    log.Write("kept", 0);
+    std::ofstream(m_dir / "victim") << "precious\n";
+    fs::rename(m_dir / "QuorvelII.Log", m_dir / "moved.Log");
+    fs::create_symlink(m_dir / "victim", m_dir / "QuorvelII.Log");
+    log.Write("lost", 0);
+    EXPECT_EQ(Contents(m_dir / "victim"), "precious\n");
+    EXPECT_EQ(Lines(m_dir / "moved.Log").size(), 1u);
+    EXPECT_NE(refusals.str().find("symbolic link"), std::string::npos);
 }
 
 TEST_F(ErrorLogTest, ReadOnlyFileLosesTheLineAndKeepsItsContents) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "file permissions do not bind the superuser";
     }
-    Cerrorlog log(ProgramPath("a.log"), m_clock);
+    Cerrorlog log(LogFile("a.log"), m_clock);
     log.Write("before", 1);
     fs::permissions(NativeFile("a.log"), fs::perms::owner_read);
     log.Write("lost", 1);
@@ -318,7 +380,7 @@ private:
 };
 
 TEST_F(ErrorLogTest, LineThatDoesNotFitOnTheDiskLeavesNoPartOfItself) {
-    Cerrorlog log(ProgramPath("a.log"), m_clock);
+    Cerrorlog log(LogFile("a.log"), m_clock);
     log.Write("first", 1);
     const auto firstSize = fs::file_size(NativeFile("a.log"));
     {

@@ -279,7 +279,24 @@ TEST(LogFileNameTest, ExistingLogDirectoryIsJoinedAsItStands) {
     std::string name;
     ASSERT_TRUE(
         LogFileName(scratch.Path().string(), "QuorvelII", "\\SYSTEM\\ERLOGS\\", "Other", name));
-    EXPECT_EQ(name, scratch.Path().string() + "\\\\SYSTEM\\ERLOGS\\QuorvelII.Log");
+    EXPECT_EQ(name, scratch.Path().string() + "//SYSTEM/ERLOGS/QuorvelII.Log");
+}
+
+// The program directory is taken as the system gives it: a "\\" in it is part of a name.
+TEST(LogFileNameTest, BackslashInTheProgramDirectoryIsKept) {
+    ScratchDirectory scratch;
+    const fs::path program = scratch.Path() / "a\\b";
+    fs::create_directories(program / "SYSTEM" / "ERLOGS");
+    fs::create_directories(scratch.Path() / "a" / "b" / "SYSTEM" / "ERLOGS");
+    std::string name;
+    ASSERT_TRUE(
+        LogFileName(program.string(), "QuorvelII", "\\SYSTEM\\ERLOGS\\", "QuorvelII", name));
+    EXPECT_EQ(name, program.string() + "//SYSTEM/ERLOGS/QuorvelII.Log");
+
+    fs::remove_all(program / "SYSTEM");
+    ASSERT_TRUE(
+        LogFileName(program.string(), "QuorvelII", "\\SYSTEM\\ERLOGS\\", "QuorvelII", name));
+    EXPECT_EQ(name, "QuorvelII.Log");
 }
 
 TEST(LogFileNameTest, NothingGivenIsRefused) {

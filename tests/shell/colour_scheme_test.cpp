@@ -47,11 +47,12 @@ TEST(LoadColourScheme, SingleKeyChangesOnlyItsColour) {
     EXPECT_EQ(ColourRgb(scheme.deviceGuiDataColor), (Rgb{255, 0, 0}));
 }
 
-TEST(LoadColourScheme, ReadsAProgramPathText) {
+TEST(LoadColourScheme, TakesThePathAsItStands) {
     ScratchDirectory dir;
-    WriteBytes(dir.File("ServerOptions.Opt"), Options("DeviceGuiColor=0\r\n"));
+    std::filesystem::create_directory(dir.Path() / "a\\b");
+    WriteBytes(dir.File("a\\b/ServerOptions.Opt"), Options("DeviceGuiColor=0\r\n"));
     ColourScheme scheme;
-    LoadColourScheme(dir.Path().string() + "\\ServerOptions.Opt", scheme);
+    LoadColourScheme(dir.File("a\\b/ServerOptions.Opt"), scheme);
     EXPECT_EQ(scheme.deviceGuiColor, 0);
 }
 

@@ -40,6 +40,12 @@ TEST(NativePath, TurnsEveryBackslashIntoASlash) {
     EXPECT_EQ(NativePath(""), "");
 }
 
+TEST(ProgramPath, KeepsTheDirectoryAndMakesOnlyTheProgramTextNative) {
+    EXPECT_EQ(ProgramPath("/home/a\\b", "\\QuorvelII.Cfg"), "/home/a\\b/QuorvelII.Cfg");
+    EXPECT_EQ(ProgramPath("/home/u", "\\\\SYSTEM\\ERLOGS\\"), "/home/u//SYSTEM/ERLOGS/");
+    EXPECT_EQ(ProgramPath("", "\\Files\\Hardcopies\\"), "/Files/Hardcopies/");
+}
+
 TEST(CurrentDirectory, IsTheProcessWorkingDirectory) {
     EXPECT_EQ(CurrentDirectory(), fs::current_path().string());
 }
@@ -48,7 +54,10 @@ TEST(FileReadable, OnlyAnOpenableRegularFile) {
     ScratchDirectory dir;
     WriteBytes(dir.File("present"), "x");
     EXPECT_TRUE(FileReadable(dir.File("present")));
-    EXPECT_TRUE(FileReadable(dir.Path().string() + "\\present"));
+    // A path is taken as it stands: "\\" is part of a name, not a separator.
+    EXPECT_FALSE(FileReadable(dir.Path().string() + "\\present"));
+    WriteBytes(dir.File("back\\slash"), "x");
+    EXPECT_TRUE(FileReadable(dir.File("back\\slash")));
     EXPECT_FALSE(FileReadable(dir.File("absent")));
     EXPECT_FALSE(FileReadable(dir.Path().string()));
     EXPECT_FALSE(FileReadable(""));
@@ -72,7 +81,8 @@ TEST(DirectoryUsable, LeavesTheCurrentDirectoryAsItWas) {
     WriteBytes(dir.File("file"), "x");
     const fs::path before = fs::current_path();
     EXPECT_TRUE(DirectoryUsable(dir.File("sub")));
-    EXPECT_TRUE(DirectoryUsable(dir.Path().string() + "\\\\sub\\"));
+    EXPECT_TRUE(DirectoryUsable(dir.Path().string() + "//sub/"));
+    EXPECT_FALSE(DirectoryUsable(dir.Path().string() + "\\sub"));
     EXPECT_FALSE(DirectoryUsable(dir.File("missing")));
     EXPECT_FALSE(DirectoryUsable(dir.File("file")));
     EXPECT_FALSE(DirectoryUsable(""));
@@ -148,11 +158,25 @@ TEST(BackupFile, MissingFileMakesNoBackup) {
     EXPECT_TRUE(fs::is_empty(dir.Path()));
 }
 
-TEST(BackupFile, BackslashPath) {
+TEST(BackupFile, BackslashInTheDirectoryNameIsKept) {
     ScratchDirectory dir;
-    WriteBytes(dir.File("QuorvelII.Cfg"), "x");
-    BackupFile(dir.Path().string() + "\\QuorvelII.Cfg");
-    EXPECT_EQ(ReadBytes(dir.File("QuorvelII.Cfg.BAK")), "x");
+    fs::create_directory(dir.Path() / "a\\b");
+    fs::create_directories(dir.Path() / "a" / "b");
+    WriteBytes(dir.File("a\\b/QuorvelII.Cfg"), "x");
+    BackupFile(dir.File("a\\b/QuorvelII.Cfg"));
+    EXPECT_EQ(ReadBytes(dir.File("a\\b/QuorvelII.Cfg.BAK")), "x");
+    EXPECT_TRUE(fs::is_empty(dir.Path() / "a" / "b"));
+}
+
+TEST(CopyFileBytes, LinkAtTheTargetIsReplacedAndItsTargetKept) {
+    ScratchDirectory dir;
+    WriteBytes(dir.File("from"), "new");
+    WriteBytes(dir.File("victim"), "precious");
+    fs::create_symlink(dir.File("victim"), dir.File("to"));
+    CopyFileBytes(dir.File("from"), dir.File("to"));
+    EXPECT_EQ(ReadBytes(dir.File("victim")), "precious");
+    EXPECT_FALSE(fs::is_symlink(dir.File("to")));
+    EXPECT_EQ(ReadBytes(dir.File("to")), "new");
 }
 
 TEST(EnterDirectory, EntersThePathAndSkipsADriveLetter) {
@@ -164,9 +188,18 @@ TEST(EnterDirectory, EntersThePathAndSkipsADriveLetter) {
     EnterDirectory(dir.File("one"));
     EXPECT_EQ(fs::current_path(), dir.Path() / "one");
 
-    std::string windowsStyle = "C:" + dir.Path().string() + "\\two";
+    std::string windowsStyle = "C:" + dir.Path().string() + "/two";
     EnterDirectory(windowsStyle);
     EXPECT_EQ(fs::current_path(), dir.Path() / "two");
+}
+
+TEST(EnterDirectory, BackslashInTheNameIsKept) {
+    KeepCurrentDirectory keep;
+    ScratchDirectory dir;
+    fs::create_directory(dir.Path() / "a\\b");
+    fs::create_directories(dir.Path() / "a" / "b");
+    EnterDirectory(dir.File("a\\b"));
+    EXPECT_EQ(fs::current_path(), dir.Path() / "a\\b");
 }
 
 TEST(EnterDirectory, FailureIsIgnored) {

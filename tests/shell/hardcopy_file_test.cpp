@@ -51,8 +51,61 @@ TEST(HardcopyPathTest, GoesIntoTheHardcopyDirectoryWhenItExists) {
     const std::string program = scratch.Path().string();
     fs::create_directories(scratch.Path() / "Files" / "Hardcopies");
 
-    EXPECT_EQ(HardcopyPath(program, 0), program + "\\Files\\Hardcopies\\QuorvelIIHdcpy_0");
-    EXPECT_EQ(HardcopyPath(program, 1), program + "\\Files\\Hardcopies\\QuorvelIIHdcpy_1");
+    EXPECT_EQ(HardcopyPath(program, 0), program + "/Files/Hardcopies/QuorvelIIHdcpy_0");
+    EXPECT_EQ(HardcopyPath(program, 1), program + "/Files/Hardcopies/QuorvelIIHdcpy_1");
+}
+
+TEST(HardcopyPathTest, BackslashInTheProgramDirectoryIsKept) {
+    ScratchDirectory scratch;
+    const std::string program = (scratch.Path() / "a\\b").string();
+    fs::create_directories(program + "/Files/Hardcopies");
+    EXPECT_EQ(HardcopyPath(program, 0), program + "/Files/Hardcopies/QuorvelIIHdcpy_0");
+    // Only "a/b" has no hardcopy directory.
+    fs::create_directories(scratch.Path() / "a" / "b");
+    fs::remove_all(program);
+    EXPECT_EQ(HardcopyPath(program, 0), "QuorvelIIHdcpy_0");
+}
+
+TEST(FreeHardcopyPathTest, SkipsNumbersWhoseFileOrLinkExists) {
+    ScratchDirectory scratch;
+    const std::string program = scratch.Path().string();
+    const fs::path hardcopies = scratch.Path() / "Files" / "Hardcopies";
+    fs::create_directories(hardcopies);
+    testing::WriteBytes((hardcopies / "QuorvelIIHdcpy_0.jpg").string(), "yesterday");
+    fs::create_symlink(scratch.Path() / "victim", hardcopies / "QuorvelIIHdcpy_1.jpg");
+    testing::WriteBytes((hardcopies / "QuorvelIIHdcpy_2.bmp").string(), "not a JPEG name");
+
+    std::int32_t counter = 0;
+    std::string path;
+    ASSERT_TRUE(FreeHardcopyPath(program, counter, path));
+    EXPECT_EQ(counter, 2);
+    EXPECT_EQ(path, (hardcopies / "QuorvelIIHdcpy_2").string());
+
+    // A free number is kept as it is.
+    counter = 7;
+    ASSERT_TRUE(FreeHardcopyPath(program, counter, path));
+    EXPECT_EQ(counter, 7);
+}
+
+TEST(FreeHardcopyPathTest, GivesUpWhenEveryNameIsTaken) {
+    ScratchDirectory scratch;
+    const std::string program = scratch.Path().string();
+    fs::create_directories(scratch.Path() / "Files" / "Hardcopies");
+    // From 10000 on the names repeat; with "1E4" taken, the next free one lies further on.
+    testing::WriteBytes(program + "/Files/Hardcopies/QuorvelIIHdcpy_1E4.jpg", "x");
+    std::int32_t counter = 10000;
+    std::string path;
+    ASSERT_TRUE(FreeHardcopyPath(program, counter, path));
+    EXPECT_GT(counter, 10004);
+    EXPECT_EQ(path, program + "/Files/Hardcopies/" + HardcopyName(counter));
+
+    // At the largest counter every later number has the same name.
+    constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
+    counter = kLargest;
+    ASSERT_TRUE(FreeHardcopyPath(program, counter, path));
+    testing::WriteBytes(path + ".jpg", "x");
+    EXPECT_FALSE(FreeHardcopyPath(program, counter, path));
+    EXPECT_EQ(counter, kLargest);
 }
 
 TEST(HardcopyPathTest, StaysABareNameWithoutTheDirectory) {
@@ -86,15 +139,15 @@ TEST_P(WithoutExtensionTest, CutsOnlyTheFileNamesExtension) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, WithoutExtensionTest,
-    ::testing::Values(ExtensionCase{"QuorvelIIHdcpy_0", "QuorvelIIHdcpy_0"},
-                      ExtensionCase{"picture.jpg", "picture"},
-                      ExtensionCase{"picture.tar.gz", "picture.tar"},
-                      ExtensionCase{"/home/u/v1.2\\Files\\Hardcopies\\QuorvelIIHdcpy_0",
-                                    "/home/u/v1.2\\Files\\Hardcopies\\QuorvelIIHdcpy_0"},
-                      ExtensionCase{"/home/u/v1.2/QuorvelIIHdcpy_0",
-                                    "/home/u/v1.2/QuorvelIIHdcpy_0"},
-                      ExtensionCase{"C:\\dir.d\\name.bmp", "C:\\dir.d\\name"},
-                      ExtensionCase{"trailing.", "trailing"}, ExtensionCase{"", ""}));
+    ::testing::Values(
+        ExtensionCase{"QuorvelIIHdcpy_0", "QuorvelIIHdcpy_0"},
+        ExtensionCase{"picture.jpg", "picture"}, ExtensionCase{"picture.tar.gz", "picture.tar"},
+        ExtensionCase{"/home/u/v1.2/Files/Hardcopies/QuorvelIIHdcpy_0",
+                      "/home/u/v1.2/Files/Hardcopies/QuorvelIIHdcpy_0"},
+        ExtensionCase{"/home/a.b\\c/QuorvelIIHdcpy_0", "/home/a.b\\c/QuorvelIIHdcpy_0"},
+        ExtensionCase{"/home/u/v1.2/QuorvelIIHdcpy_0", "/home/u/v1.2/QuorvelIIHdcpy_0"},
+        ExtensionCase{"C:\\dir.d\\name.bmp", "C:\\dir.d\\name"},
+        ExtensionCase{"trailing.", "trailing"}, ExtensionCase{"", ""}));
 
 }  // namespace
 }  // namespace quorvel

@@ -92,12 +92,15 @@ TEST(IniFile, WriteKeepsEveryUntouchedByte) {
     EXPECT_EQ(ReadBytes(file.Path()), head + "Ohms=50\r\n" + tail);
 }
 
-TEST(IniFile, BackslashPathReachesTheFile) {
+TEST(IniFile, BackslashInThePathIsPartOfTheName) {
     ScratchDirectory dir;
-    IniFile file(dir.Path().string() + "\\QuorvelII.Cfg");
+    fs::create_directory(dir.Path() / "a\\b");
+    fs::create_directories(dir.Path() / "a" / "b");
+    IniFile file(dir.File("a\\b/QuorvelII.Cfg"));
     ASSERT_TRUE(file.WriteString("RF", "A", "1"));
-    EXPECT_EQ(ReadBytes(dir.File("QuorvelII.Cfg")), "[RF]\r\nA=1\r\n");
+    EXPECT_EQ(ReadBytes(dir.File("a\\b/QuorvelII.Cfg")), "[RF]\r\nA=1\r\n");
     EXPECT_EQ(file.ReadString("RF", "A"), "1");
+    EXPECT_TRUE(fs::is_empty(dir.Path() / "a" / "b"));
 }
 
 TEST(IniFile, WriteIntoAMissingDirectoryFails) {
@@ -126,16 +129,21 @@ TEST(IniFile, WriteKeepsPermissionsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(EntryNames(dir.Path()), std::vector<std::string>{"QuorvelII.Cfg"});
 }
 
-TEST(IniFile, WriteThroughASymbolicLinkKeepsTheLink) {
+// A link planted at the file's name is read through, but never written through: the write
+// replaces the link, and the file it points at stays as it was.
+TEST(IniFile, WriteReplacesASymbolicLinkAndKeepsItsTarget) {
     ScratchDirectory dir;
     fs::create_directory(dir.Path() / "real");
     const std::string target = dir.File("real/settings.ini");
     WriteBytes(target, "[RF]\r\nA=1\r\n");
     fs::create_symlink(target, dir.Path() / "QuorvelII.Cfg");
     IniFile file(dir.File("QuorvelII.Cfg"));
+    EXPECT_EQ(file.ReadString("RF", "A"), "1");
     ASSERT_TRUE(file.WriteString("RF", "A", "2"));
-    EXPECT_TRUE(fs::is_symlink(file.Path()));
-    EXPECT_EQ(ReadBytes(target), "[RF]\r\nA=2\r\n");
+    EXPECT_FALSE(fs::is_symlink(file.Path()));
+    EXPECT_EQ(ReadBytes(file.Path()), "[RF]\r\nA=2\r\n");
+    EXPECT_EQ(ReadBytes(target), "[RF]\r\nA=1\r\n");
+    EXPECT_EQ(EntryNames(dir.Path() / "real"), std::vector<std::string>{"settings.ini"});
 }
 
 TEST(IniFile, WriteThatFailsHalfwayLeavesTheOldFileWhole) {

@@ -3,12 +3,14 @@
 // program's display list shows exactly the program's text.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 #include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
@@ -74,6 +76,29 @@ QString WidgetText(const QWidget* widget) {
     return QStringLiteral("<%1 shows no text>").arg(widget->metaObject()->className());
 }
 
+// Runs quorvel-cli in `dir` with `args` and checks that it lists the form's display list and
+// that each widget shows the program's text.
+void ExpectCliShowsTheForm(const TPageForm& form, const QString& dir, const QStringList& args) {
+    QProcess cli;
+    cli.setWorkingDirectory(dir);
+    cli.start(QStringLiteral(QUORVEL_BINARY_DIR "/quorvel-cli"), args);
+    QVERIFY2(cli.waitForFinished(10000), "quorvel-cli did not finish");
+    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
+    const QStringList lines =
+        QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    const DisplayList display = form.Model().Display();
+    QCOMPARE(lines.size(), static_cast<qsizetype>(display.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const DisplayItem& item = display[static_cast<std::size_t>(i)];
+        const QString name = QString::fromStdString(item.name);
+        QCOMPARE(lines[i], name + u'\t' + QString::fromStdString(item.text));
+        const QWidget* widget = form.findChild<QWidget*>(name);
+        QVERIFY2(widget != nullptr, qPrintable("no widget for " + name));
+        QCOMPARE(WidgetText(widget), QString::fromStdString(item.text));
+    }
+}
+
 class CliWindowDisplayTest : public QObject {
     Q_OBJECT
 private slots:
@@ -136,6 +161,36 @@ private slots:
         }
         QVERIFY2(missing.isEmpty(), qPrintable("no widget for " + missing.join(u", ")));
         QVERIFY2(different.isEmpty(), qPrintable(different.join(u"; ")));
+    }
+    // A page that reads the clock when it is made (the Date/Time page) and finds no settings:
+    // the window on its clock and quorvel-cli --now on the same moment show the same texts.
+    void SameTextsAsTheWindowForTheSameClock_data() {
+        QTest::addColumn<QString>("now");
+        for (const char* now :
+             {"2006-02-14T13:45:30.250", "2006-01-01T00:00:00.000", "2004-12-31T23:59:59.999"}) {
+            QTest::newRow(now) << QString::fromLatin1(now);
+        }
+    }
+
+    void SameTextsAsTheWindowForTheSameClock() {
+        QFETCH(QString, now);
+        const QDateTime moment = QDateTime::fromString(now, Qt::ISODateWithMs);
+        QVERIFY(moment.isValid());
+        const QDate date = moment.date();
+        const QTime time = moment.time();
+        const std::optional<int> tab = FindPage("DateTime");
+        QVERIFY(tab.has_value());
+        ScratchWorkingDirectory dir;
+        QVERIFY(dir.IsValid());
+        QuietRun run;
+        run.Clock().SetCalendar(CalendarReading{date.year(), date.month(), date.day(), time.hour(),
+                                                time.minute(), time.second(), time.msec()});
+        TTabControl tabs(nullptr);
+        TPageForm* form = CreatePageForm(*tab, tabs, run.Run());
+        QVERIFY(form != nullptr);
+        form->FormShow();
+        ExpectCliShowsTheForm(*form, dir.Path(),
+                              {QStringLiteral("DateTime"), QStringLiteral("--now"), now});
     }
 };
 

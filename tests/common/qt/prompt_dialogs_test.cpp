@@ -71,10 +71,12 @@ public:
         cancelled = true;
     }
     bool Cancelled() const override { return cancelled; }
+    bool CancelBeforeOk() const override { return cancelFirst; }
 
     double a = 1;
     double b = 2;
     bool cancelled = true;
+    bool cancelFirst = false;
     std::string keys;
     std::vector<std::string> events;
 
@@ -218,6 +220,35 @@ private slots:
         QCOMPARE(Child<QPushButton>(&dialog, "CancelBtn")->text(), QStringLiteral("Cancel"));
         const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY((dialog.frameGeometry().center() - centre).manhattanLength() <= 2);
+    }
+
+    void modelDialogTabsFromTheBoxesToOkThenCancelUnlessAskedOtherwise_data() {
+        QTest::addColumn<bool>("cancelFirst");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("OK first") << false << QStringList{"EditA", "EditB", "OKBtn", "CancelBtn"};
+        QTest::newRow("Cancel first")
+            << true << QStringList{"EditA", "EditB", "CancelBtn", "OKBtn"};
+    }
+
+    void modelDialogTabsFromTheBoxesToOkThenCancelUnlessAskedOtherwise() {
+        QFETCH(bool, cancelFirst);
+        QFETCH(QStringList, order);
+        CountingCues cues;
+        DoublingModel model(cues);
+        model.cancelFirst = cancelFirst;
+        TModelDlg dialog(model);
+        QStringList shown;
+        QWidget* start = Child<QLineEdit>(&dialog, "EditA");
+        QWidget* w = start;
+        do {
+            if ((w->focusPolicy() & Qt::TabFocus) != 0) {
+                shown << w->objectName();
+            }
+            w = w->nextInFocusChain();
+        } while (w != start && shown.size() < 10);
+        QCOMPARE(shown, order);
+        // OK stays the default button either way.
+        QVERIFY(Child<QPushButton>(&dialog, "OKBtn")->isDefault());
     }
 
     void modelDialogDiscardsRefusedKeys() {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "common/geodesy/earth.h"
 #include "common/number_text.h"
 #include "dialog_runner.h"
 
@@ -138,6 +139,29 @@ TEST(LlmDialog, DegreesAreHeldToTheDialogsLimits) {
     });
     EXPECT_EQ(position.latitude, -70 * kDialogRadiansPerDegree);
     EXPECT_EQ(position.longitude, 179 * kDialogRadiansPerDegree);
+}
+
+// The longitude limit shows as half a turn; OK on the untouched dialog keeps it there instead
+// of holding it to 179 degrees. Typed, exactly 180 degrees reads as 180 too; anything else
+// beyond 179 is still held to 179.
+TEST(LlmDialog, HalfATurnOfLongitudeReadsBackAsItself) {
+    for (const double limit : {LONGITUDE_LIMIT, -LONGITUDE_LIMIT}) {
+        LlmPosition position{0.5, limit, 1.0};
+        std::string shown;
+        RunLlm(position, [&shown](DialogModel& dialog) { shown = dialog.BoxText("EditLong"); });
+        EXPECT_EQ(shown, limit > 0 ? "180 00 00.000" : "-180 00 00.000");
+        EXPECT_EQ(position.longitude, limit);
+    }
+    const auto typed = [](const char* text) {
+        LlmPosition position = kDefaultPosition;
+        RunLlm(position, [text](DialogModel& dialog) { TypeIntoBox(dialog, "EditLong", text); });
+        return position.longitude;
+    };
+    EXPECT_EQ(typed(" -180 0 0"), -180 * kDialogRadiansPerDegree);
+    EXPECT_EQ(typed("-180 00 00.001"), -(179 + 0.001 / 3600) * kDialogRadiansPerDegree);
+    EXPECT_EQ(typed("180 30 0"), 179.5 * kDialogRadiansPerDegree);
+    EXPECT_EQ(typed("181 0 0"), 179 * kDialogRadiansPerDegree);
+    EXPECT_EQ(typed("179 0 0"), 179 * kDialogRadiansPerDegree);
 }
 
 TEST(LlmDialog, CancelLeavesTheRecordBitForBit) {

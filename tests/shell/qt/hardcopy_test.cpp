@@ -1,6 +1,7 @@
 // "Hardcopy" driven through the main window and through its parts: the picture against the
 // panel's own painting, the numbered names and their repeat from 10000 on, the hardcopy
-// directory, the three clicks, and a file that cannot be written.
+// directory, the three clicks, files of earlier runs and links that are never replaced, and a
+// file that cannot be written.
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
@@ -11,12 +12,16 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "common/cues.h"
 #include "qt_support/window_fixture.h"
+#include "shell/hardcopy_file.h"
 #include "shell/qt/hardcopy.h"
 #include "shell/qt/main_form.h"
 
@@ -74,6 +79,29 @@ std::unique_ptr<QFrame> MakePanel() {
     block->setPalette(palette);
     return panel;
 }
+
+// Lets this process write files only up to `bytes` while it lives, so that writing a picture
+// fails as on a full disk, even for root; the signal such a write raises is ignored meanwhile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
 
 // The parts of a window that a hardcopy uses, around a stand-alone panel.
 struct HardcopyParts {
@@ -173,7 +201,7 @@ private slots:
         QCOMPARE(picture.size(), QSize(120, 90));
     }
 
-    void namesRepeatFromTenThousandOn() {
+    void namesThatRepeatFromTenThousandOnAreNotReplaced() {
         ScratchWorkingDirectory dir;
         QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("Files/Hardcopies")));
         HardcopyParts parts;
@@ -181,27 +209,60 @@ private slots:
         parts.Take();
         parts.Take();
         parts.Take();
-        QCOMPARE(parts.counter, 10002);
+        // 10001 has the name of 10000, which is taken: the third file goes to the next number
+        // with a name of its own.
+        const QString third = QString::fromStdString(HardcopyName(parts.counter - 1));
+        QVERIFY(parts.counter > 10002);
+        QVERIFY(third != QStringLiteral("QuorvelIIHdcpy_1E4"));
+        QStringList expected{QStringLiteral("QuorvelIIHdcpy_1E4.jpg"),
+                             QStringLiteral("QuorvelIIHdcpy_9999.jpg"), third + ".jpg"};
+        expected.sort();
         QCOMPARE(
             QDir(dir.File(QStringLiteral("Files/Hardcopies"))).entryList(QDir::Files, QDir::Name),
-            (QStringList{QStringLiteral("QuorvelIIHdcpy_1E4.jpg"),
-                         QStringLiteral("QuorvelIIHdcpy_9999.jpg")}));
+            expected);
+        QVERIFY(parts.failures.empty());
+    }
+
+    // Yesterday's hardcopy, and a link planted under the next name (the program may run as
+    // root): neither is replaced, the hardcopy takes the first free number.
+    void filesOfEarlierRunsAndLinksAreSkipped() {
+        ScratchWorkingDirectory dir;
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("Files/Hardcopies")));
+        const QString hardcopies = dir.File(QStringLiteral("Files/Hardcopies/"));
+        testing::WriteFileBytes(hardcopies + "QuorvelIIHdcpy_0.jpg", "yesterday");
+        testing::WriteFileBytes(dir.File(QStringLiteral("victim")), "precious");
+        QVERIFY(
+            QFile::link(dir.File(QStringLiteral("victim")), hardcopies + "QuorvelIIHdcpy_1.jpg"));
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("Files/Hardcopies/QuorvelIIHdcpy_2.jpg")));
+
+        HardcopyParts parts;
+        parts.Take();
+        QVERIFY(parts.failures.empty());
+        QCOMPARE(parts.counter, 4);
+        QCOMPARE(testing::ReadFileBytes(hardcopies + "QuorvelIIHdcpy_0.jpg"),
+                 QByteArray("yesterday"));
+        QCOMPARE(testing::ReadFileBytes(dir.File(QStringLiteral("victim"))),
+                 QByteArray("precious"));
+        QImage picture;
+        QVERIFY(picture.load(hardcopies + "QuorvelIIHdcpy_3.jpg", "JPEG"));
     }
 
     void fileThatCannotBeWrittenIsReportedAndTheCounterMovesOn() {
         ScratchWorkingDirectory dir;
-        // A directory where the first file should go: it cannot be replaced by a file.
-        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("QuorvelIIHdcpy_0.jpg")));
         HardcopyParts parts;
-        parts.Take();
+        {
+            FileSizeLimit limit(100);
+            parts.Take();
+        }
         QCOMPARE(parts.counter, 1);
         QCOMPARE(parts.failures.size(), std::size_t{1});
         const std::string expected = "Cannot create file \"" +
                                      QDir(dir.Path()).canonicalPath().toStdString() +
-                                     "/QuorvelIIHdcpy_0.jpg\". Is a directory";
+                                     "/QuorvelIIHdcpy_0.jpg\". File too large";
         QCOMPARE(QDir::cleanPath(QString::fromStdString(parts.failures[0])),
                  QString::fromStdString(expected));
         QVERIFY(parts.cues.sleepsAtClick.empty());
+        QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList());
 
         // The program goes on: the next hardcopy is written.
         parts.Take();
@@ -212,7 +273,6 @@ private slots:
 
     void windowShowsAFailureInAMessageBox() {
         ScratchWorkingDirectory dir;
-        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("QuorvelIIHdcpy_0.jpg")));
         QuietRun quiet;
         TQuorvelMainForm window(quiet.Run());
         window.show();
@@ -229,10 +289,13 @@ private slots:
                 modal->close();
             }
         });
-        window.findChild<QAction*>(QStringLiteral("Hardcopy1"))->trigger();
+        {
+            FileSizeLimit limit(100);
+            window.findChild<QAction*>(QStringLiteral("Hardcopy1"))->trigger();
+        }
         QCOMPARE(boxName, QStringLiteral("HardcopyErrorBox"));
         QVERIFY2(boxText.startsWith(QStringLiteral("Cannot create file \"")), qPrintable(boxText));
-        QVERIFY2(boxText.endsWith(QStringLiteral("/QuorvelIIHdcpy_0.jpg\". Is a directory")),
+        QVERIFY2(boxText.endsWith(QStringLiteral("/QuorvelIIHdcpy_0.jpg\". File too large")),
                  qPrintable(boxText));
         QCOMPARE(window.HardcopyCounter(), 1);
         QVERIFY(window.isVisible());

@@ -207,7 +207,7 @@ private slots:
         session.Start();
         QCOMPARE(QString::fromStdString(session.window->ProgramDirectory()), start.Path());
         QCOMPARE(QString::fromStdString(session.window->SettingsPath()),
-                 start.Path() + "\\QuorvelII.Cfg");
+                 start.Path() + "/QuorvelII.Cfg");
         QVERIFY(!QFile::exists(QString(QUORVEL_BINARY_DIR) + "/QuorvelII.Cfg") ||
                 QString(QUORVEL_BINARY_DIR) == start.Path());
         {

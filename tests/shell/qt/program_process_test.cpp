@@ -1,10 +1,14 @@
 // The real program as a process: started in a scratch directory, ended by a signal, and the
-// files it leaves behind; a read-only program directory; an uncaught exception.
+// files it leaves behind; killed at many points of its close; a read-only program directory;
+// links planted in the program directory, as root and as an unprivileged user; an uncaught
+// exception.
+#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -12,9 +16,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <exception>
+#include <thread>
 
 #include "qt_support/window_fixture.h"
+#include "shell/ini_text_engine.h"
 #include "shell/qt/main_form.h"
 
 namespace quorvel {
@@ -44,6 +51,80 @@ bool WaitForStart(QProcess& process, const QString& log) {
         process.waitForFinished(20);  // returns early only if the program ends
     }
     return false;
+}
+
+// Waits until the program's standard error holds `text`.
+bool WaitForError(QProcess& process, const QByteArray& text, QByteArray& seen) {
+    for (int waited = 0; waited < 30000; waited += 20) {
+        seen += process.readAllStandardError();
+        if (seen.contains(text)) {
+            return true;
+        }
+        if (process.state() == QProcess::NotRunning) {
+            return false;
+        }
+        process.waitForReadyRead(20);
+    }
+    return false;
+}
+
+// Ends the program as a signal does. A save that fails opens a message box, which a further
+// signal closes, as it closes any dialog on the way out.
+bool EndProgram(QProcess& program) {
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    for (int waited = 0; waited < 30000; waited += 200) {
+        if (program.waitForFinished(200)) {
+            return true;
+        }
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    }
+    return false;
+}
+
+// The command that runs the program as the unprivileged user "nobody", or an empty list (with
+// the reason) where that cannot be done.
+QStringList AsNobody(QString& reason) {
+    if (::geteuid() != 0) {
+        reason = QStringLiteral("not running as root, so no other user can be taken");
+        return {};
+    }
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty() || ::getpwnam("nobody") == nullptr) {
+        reason = QStringLiteral("no setpriv or no user nobody on this machine");
+        return {};
+    }
+    return {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups", kProgram};
+}
+
+// An environment in which "nobody" can run a window: its home is the program directory.
+QProcessEnvironment NobodyEnvironment(const QString& home) {
+    QProcessEnvironment environment = OffscreenEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    return environment;
+}
+
+// Every entry of `reference` is in `text`.
+bool Complete(const QByteArray& text, const QByteArray& reference) {
+    for (const ini::EntryName& entry : ini::EntryNames(reference.toStdString())) {
+        if (!ini::FindValue(text.toStdString(), entry.section, entry.key)) {
+            return false;
+        }
+    }
+    return !reference.isEmpty();
+}
+
+// Runs the program once in `directory` and ends it normally.
+bool NormalRun(const QString& directory) {
+    // The start is seen in the log, which the start empties: an older log must not count.
+    QFile::remove(directory + QStringLiteral("/QuorvelII.Log"));
+    QProcess program;
+    program.setWorkingDirectory(directory);
+    program.setProcessEnvironment(OffscreenEnvironment());
+    program.start(kProgram, {});
+    return program.waitForStarted() &&
+           WaitForStart(program, directory + QStringLiteral("/QuorvelII.Log")) &&
+           EndProgram(program) && program.exitCode() == 0;
 }
 
 class ProgramProcessTest : public QObject {
@@ -87,6 +168,119 @@ private slots:
                 QStringLiteral(QUORVEL_BINARY_DIR) == dir.path());
     }
 
+    void initTestCase() {
+        // The settings file a normal close writes, with every key the program keeps.
+        QTemporaryDir dir;
+        QVERIFY(NormalRun(dir.path()));
+        m_saved = ReadFileBytes(dir.filePath(QStringLiteral("QuorvelII.Cfg")));
+        QVERIFY(m_saved.contains("[MiscInfo]"));
+    }
+
+    // SIGTERM, then SIGKILL a little later, at moments before, during and after the save: a
+    // complete copy of the last good settings is always left, and so it is after the next
+    // normal run, whose backup never holds less than the file did.
+    void killDuringTheCloseLeavesACompleteCopy_data() {
+        QTest::addColumn<int>("killAfterMs");
+        for (int ms : {0, 20, 45, 50, 52, 54, 56, 58, 60, 63, 66, 70, 80, 120}) {
+            QTest::newRow(qPrintable(QString::number(ms) + " ms")) << ms;
+        }
+    }
+
+    void killDuringTheCloseLeavesACompleteCopy() {
+        QFETCH(int, killAfterMs);
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(QStringLiteral("QuorvelII.Cfg"));
+        const QString backup = settings + ".BAK";
+        // The last good file, with a section the program no longer writes: the close writes
+        // the file anew and backs it up.
+        const QByteArray good = m_saved + "[Old]\r\nA=1\r\n";
+        WriteFileBytes(settings, good);
+
+        QProcess program;
+        program.setWorkingDirectory(dir.path());
+        program.setProcessEnvironment(OffscreenEnvironment());
+        program.start(kProgram, {});
+        QVERIFY(program.waitForStarted());
+        QVERIFY(WaitForStart(program, dir.filePath(QStringLiteral("QuorvelII.Log"))));
+        const pid_t pid = static_cast<pid_t>(program.processId());
+        ::kill(pid, SIGTERM);
+        std::this_thread::sleep_for(std::chrono::milliseconds(killAfterMs));
+        ::kill(pid, SIGKILL);
+        QVERIFY(program.waitForFinished(30000));
+
+        const QByteArray file = ReadFileBytes(settings);
+        QVERIFY2(file == good || file == m_saved, file.constData());
+        QVERIFY(Complete(file, m_saved));
+        const QByteArray backedUp = ReadFileBytes(backup);
+        QVERIFY(!QFile::exists(backup) || backedUp == good);
+
+        QVERIFY(NormalRun(dir.path()));
+        QCOMPARE(ReadFileBytes(settings), m_saved);
+        QCOMPARE(ReadFileBytes(backup), file);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 (QStringList{QStringLiteral("QuorvelII.Cfg"), QStringLiteral("QuorvelII.Cfg.BAK"),
+                              QStringLiteral("QuorvelII.Log")}));
+    }
+
+    // Links planted in a program directory that others may write to: a link as backup and as
+    // log, pointing at files the running user may write. Nothing is written through them;
+    // the refused log is reported on standard error.
+    void linksInTheProgramDirectoryAreNeverWrittenThrough_data() {
+        QTest::addColumn<bool>("asNobody");
+        QTest::newRow("as the running user") << false;
+        QTest::newRow("as nobody") << true;
+    }
+
+    void linksInTheProgramDirectoryAreNeverWrittenThrough() {
+        QFETCH(bool, asNobody);
+        QStringList command{kProgram};
+        QTemporaryDir dir;
+        QProcessEnvironment environment = OffscreenEnvironment();
+        if (asNobody) {
+            QString reason;
+            command = AsNobody(reason);
+            if (command.isEmpty()) {
+                QSKIP(qPrintable(reason));
+            }
+            environment = NobodyEnvironment(dir.path());
+        }
+        // Writable by anybody, without the sticky bit: anybody may replace anything in it.
+        ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("elsewhere")));
+        const QString victim = dir.filePath(QStringLiteral("elsewhere/victim"));
+        WriteFileBytes(victim, "precious\n");
+        ::chmod(QFile::encodeName(victim).constData(), 0666);
+        const QString settings = dir.filePath(QStringLiteral("QuorvelII.Cfg"));
+        const QByteArray good = m_saved + "[Old]\r\nA=1\r\n";
+        WriteFileBytes(settings, good);
+        ::chmod(QFile::encodeName(settings).constData(), 0666);
+        QVERIFY(QFile::link(victim, settings + ".BAK"));
+        const QString log = dir.filePath(QStringLiteral("QuorvelII.Log"));
+        QVERIFY(QFile::link(victim, log));
+
+        QProcess program;
+        program.setWorkingDirectory(dir.path());
+        program.setProcessEnvironment(environment);
+        program.start(command.takeFirst(), command);
+        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+        QByteArray errors;
+        // Without a log directory the log's name is relative to the program directory.
+        QVERIFY2(
+            WaitForError(program, "Error log QuorvelII.Log refused: it is a symbolic link", errors),
+            errors.constData());
+        QVERIFY(EndProgram(program));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+
+        QCOMPARE(ReadFileBytes(victim), QByteArray("precious\n"));
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("elsewhere"))).entryList(QDir::Files),
+                 QStringList{QStringLiteral("victim")});
+        QVERIFY(!QFileInfo(settings + ".BAK").isSymLink());
+        QCOMPARE(ReadFileBytes(settings + ".BAK"), good);
+        QCOMPARE(ReadFileBytes(settings), m_saved);
+        QVERIFY(QFileInfo(log).isSymLink());
+    }
+
     void readOnlyProgramDirectoryKeepsTheOldSettings() {
         // Root may write anywhere; the program then runs as the unprivileged "nobody".
         QStringList command{kProgram};
@@ -120,10 +314,8 @@ private slots:
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
         const QString log = logDir + QStringLiteral("/QuorvelII.Log");
         const bool started = WaitForStart(program, log);
-        if (started) {
-            ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-        }
-        QVERIFY(program.waitForFinished(30000));
+        const bool ended = started ? EndProgram(program) : program.waitForFinished(30000);
+        QVERIFY(ended);
         ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
         QVERIFY2(started, program.readAllStandardError().constData());
 
@@ -131,7 +323,11 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(ReadFileBytes(settings), before);
         QVERIFY(!QFile::exists(settings + ".BAK"));
-        QVERIFY(ReadFileBytes(log).trimmed().endsWith(kEndLine));
+        // The user and the log are told that the inputs were not saved.
+        const QByteArray lines = ReadFileBytes(log);
+        QVERIFY2(lines.contains("Your inputs were not saved to " + QFile::encodeName(settings)),
+                 lines.constData());
+        QVERIFY(lines.trimmed().endsWith(kEndLine));
     }
 
     void uncaughtExceptionSavesSettingsAndEndsTheRunAbnormally() {
@@ -151,6 +347,9 @@ private slots:
         QVERIFY(ReadFileBytes(dir.filePath(QStringLiteral("QuorvelII.Cfg")))
                     .contains("[MiscInfo]\r\nScreenPosX=100\r\n"));
     }
+
+private:
+    QByteArray m_saved;
 };
 
 // The child of the last case: the window starts in `directory`, then an exception finds no

@@ -1,0 +1,150 @@
+#include "shell/settings_save.h"
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "shell/settings_backup.h"
+
+namespace quorvel {
+
+namespace {
+
+bool IsLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+// The attributes of the file a read of `path` reaches (through a link), for its backup.
+std::optional<FileAttributes> AttributesOfTarget(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return FileAttributes{static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
+}
+
+std::string NotSaved(const std::string& path, const std::string& why, bool fileKept) {
+    std::string text = "Your inputs were not saved to " + path + ": " + why + ".";
+    if (fileKept) {
+        text += " The file keeps the settings of the last save.";
+    }
+    return text;
+}
+
+// The process id of a temporary file name, the part after `prefix`: digits, "-", digits.
+std::optional<pid_t> TemporaryOwner(std::string_view name, std::string_view prefix) {
+    if (!name.starts_with(prefix)) {
+        return std::nullopt;
+    }
+    name.remove_prefix(prefix.size());
+    const std::size_t dash = name.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash + 1 == name.size()) {
+        return std::nullopt;
+    }
+    const std::string_view number = name.substr(dash + 1);
+    if (number.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + dash, pid);
+    if (error != std::errc() || end != name.data() + dash || pid <= 0) {
+        return std::nullopt;
+    }
+    return pid;
+}
+
+// A process that exists, also one of another user that may not be signalled.
+bool ProcessRuns(pid_t pid) {
+    return pid == ::getpid() || ::kill(pid, 0) == 0 || errno == EPERM;
+}
+
+}  // namespace
+
+SettingsSaveResult SaveSettingsText(const std::string& path, std::string_view text,
+                                    const FileStepCheck& check) {
+    SettingsSaveResult result;
+    FileState state = FileState::Missing;
+    const std::optional<std::string> current = ReadWholeFile(path, state);
+    if (!current && state != FileState::Missing) {
+        result.failure = NotSaved(
+            path, "it is not a regular file that can be read, so it is left as it is", false);
+        return result;
+    }
+    const bool fileWasLink = IsLink(path);
+    const bool backupWasLink = current && IsLink(BackupPath(path));
+
+    if (current) {
+        const std::optional<FileAttributes> attributes = AttributesOfTarget(path);
+        std::string failure;
+        switch (BackUpSettings(path, *current, attributes ? &*attributes : nullptr, text, failure,
+                               check)) {
+            case BackupOutcome::Made:
+                if (backupWasLink) {
+                    result.notes.push_back("The link " + BackupPath(path) +
+                                           " was replaced by the backup; its target was left "
+                                           "alone");
+                }
+                break;
+            case BackupOutcome::KeptOlder:
+                result.notes.push_back("Kept the backup " + BackupPath(path) +
+                                       ": it holds settings that " + path + " lacks");
+                break;
+            case BackupOutcome::Failed:
+                result.failure = NotSaved(path, failure, true);
+                return result;
+        }
+        if (*current == text) {
+            result.saved = true;
+            return result;
+        }
+    }
+
+    // A regular file hands its permission bits and owner on to the new one; a link does not.
+    const std::optional<FileAttributes> attributes = RegularFileAttributes(path);
+    std::string reason;
+    if (!ReplaceFileAtomically(path, text, attributes ? &*attributes : nullptr, reason, check)) {
+        result.failure =
+            NotSaved(path, "it could not be written (" + reason + ")", current.has_value());
+        return result;
+    }
+    if (fileWasLink) {
+        result.notes.push_back("The link " + path +
+                               " was replaced by the saved settings; its target was left alone");
+    }
+    result.saved = true;
+    return result;
+}
+
+std::vector<std::string> RemoveStaleTemporaries(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path settings(path);
+    const std::string name = settings.filename().string();
+    const std::string prefixes[] = {name + ".tmp", BackupPath(name) + ".tmp"};
+    fs::path directory = settings.parent_path();
+    if (directory.empty()) {
+        directory = ".";
+    }
+
+    std::vector<std::string> removed;
+    std::error_code error;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string entry = it->path().filename().string();
+        for (const std::string& prefix : prefixes) {
+            const std::optional<pid_t> owner = TemporaryOwner(entry, prefix);
+            if (owner && !ProcessRuns(*owner) && ::unlink(it->path().c_str()) == 0) {
+                removed.push_back(it->path().string());
+            }
+        }
+    }
+    return removed;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,432 @@
+// The PCM Data page in the real window, driven by object name: what a fresh page shows, its
+// three panels under their headings, wide values, the popup menus with the FSP Position and
+// PRN submenus, the two messages, the colours and the settings across a restart.
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+#include "common/qt/menu_items.h"
+#include "pages/pcm/pcm_page.h"
+#include "pages/pcm/qt/pcm_form.h"
+#include "qt_support/window_fixture.h"
+#include "shell/qt/main_form.h"
+#include "shell/qt/scheme_colours.h"
+
+namespace quorvel {
+namespace {
+
+using testing::AnswerNextModal;
+using testing::QuietRun;
+using testing::ScratchWorkingDirectory;
+using testing::WriteFileBytes;
+
+constexpr int kPcmTab = 6;
+
+// Writes the settings file of the current working directory: the PCM Data tab selected and
+// the page's section as given.
+void WriteSettings(const QByteArray& section = QByteArray()) {
+    QByteArray settings = "[MiscInfo]\r\nPageControl=6\r\n";
+    if (!section.isEmpty()) {
+        settings += "[Pcm Data]\r\n" + section;
+    }
+    WriteFileBytes(QStringLiteral("QuorvelII.Cfg"), settings);
+}
+
+// One run of the program in the current working directory.
+struct Program {
+    Program() : window(std::make_unique<TQuorvelMainForm>(quiet.Run())) { window->show(); }
+    ~Program() { window->close(); }
+    TPcmDataForm& Pcm() { return *qobject_cast<TPcmDataForm*>(window->Page(kPcmTab)); }
+    template <typename T = QWidget>
+    T* Find(const QString& name) {
+        return Pcm().findChild<T*>(name);
+    }
+    QString Text(const QString& name) { return Find<QLabel>(name)->text(); }
+
+    QuietRun quiet;
+    std::unique_ptr<TQuorvelMainForm> window;
+};
+
+// Right-clicks the control and returns the popup menu that opened (nullptr for none).
+QMenu* RightClick(QWidget* target) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            target->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(target, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu != nullptr) {
+        menu->hide();
+    }
+    return menu;
+}
+
+// The item of that caption in the menu or any of its submenus.
+QAction* Item(QMenu* menu, const QString& caption) {
+    for (QAction* item : menu->findChildren<QAction*>()) {
+        if (item->text() == caption && item->menu() == nullptr) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+// Picks the command from the menu that opens over the panel.
+void RunCommand(Program& program, const QString& panel, const QString& caption) {
+    QMenu* menu = RightClick(program.Find(panel));
+    QVERIFY(menu != nullptr);
+    QAction* item = Item(menu, caption);
+    QVERIFY2(item != nullptr, qPrintable("no command " + caption));
+    item->trigger();
+}
+
+void TypeAnswer(QWidget* box, const QString& text) {
+    auto* edit = box->findChild<QLineEdit*>(QStringLiteral("EditValue"));
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    box->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+}
+
+// Answers the next text-entry box with `text` and OK.
+void AnswerTextEntry(const QString& text) {
+    AnswerNextModal([text](QWidget* box) { TypeAnswer(box, text); });
+}
+
+// Closes the next message box with OK, noting its text.
+void AnswerMessage(QString* text) {
+    AnswerNextModal([text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        *text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+}
+
+const QStringList kResultLabels = [] {
+    QStringList names;
+    for (const DisplayItem& item : PcmDataPageModel().Display()) {
+        names << QString::fromStdString(item.name);
+    }
+    return names;
+}();
+
+class PcmFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshPageShowsTheDefaultFrame() {
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        QCOMPARE(program.Pcm().metaObject()->className(), "quorvel::TPcmDataForm");
+        QCOMPARE(program.Pcm().Caption(), QStringLiteral("PCM Data Functions"));
+        QCOMPARE(program.Text("LabelBitrate"), QStringLiteral("1024000"));
+        QCOMPARE(program.Text("LabelWordRate"), QStringLiteral("64000.00"));
+        QCOMPARE(program.Text("LabelMinorFrameRate"), QStringLiteral("500.00"));
+        QCOMPARE(program.Text("LabelMajorFrameRate"), QStringLiteral("31.25"));
+        QCOMPARE(program.Text("LabelNumDataWds"), QStringLiteral("125"));
+        QCOMPARE(program.Text("LabelDataWdStartWord"), QStringLiteral("4"));
+        QCOMPARE(program.Text("LabelDataWdStopWord"), QStringLiteral("4"));
+        QCOMPARE(program.Text("LabelUpsPerMinor"), QStringLiteral("1"));
+        QCOMPARE(program.Text("LabelUpsPerMajor"), QStringLiteral("16"));
+        QCOMPARE(program.Text("LabelBer"), QStringLiteral("500"));
+    }
+
+    void panelsHoldTheirHeadingsCaptionsAndResults_data() {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("results");
+        QTest::newRow("basics")
+            << "PanelBasics"
+            << QStringList{"Basic Frame Info",
+                           "Bit Rate (bps)",
+                           "Bits Per Word",
+                           "Words Per Minor Frame",
+                           "Minor Frames per Major Frame",
+                           "Num FSP Words",
+                           "FSP Position",
+                           "Word Rate (Hz)",
+                           "Minor Frame Rate (Hz)",
+                           "Major Frame Rate (Hz)",
+                           "Num Data Words"}
+            << QStringList{
+                   "LabelBitrate",        "LabelCwl",       "LabelWpf",      "LabelNumSf",
+                   "LabelNumFspWords",    "LabelFspPos",    "LabelWordRate", "LabelMinorFrameRate",
+                   "LabelMajorFrameRate", "LabelNumDataWds"};
+        QTest::newRow("data word")
+            << "PanelDataWord"
+            << QStringList{"Data Word Info", "Word Start",        "Word Stop",
+                           "Word Interval",  "Updates Per Minor", "Updates Per Major"}
+            << QStringList{"LabelDataWdStartWord", "LabelDataWdStopWord", "LabelDataWdWdInterval",
+                           "LabelUpsPerMinor", "LabelUpsPerMajor"};
+        QTest::newRow("ber") << "PanelBert"
+                             << QStringList{"BER Info", "PRN Pattern", "Errors Once/Cycle"}
+                             << QStringList{"LabelPrnPattern", "LabelBer"};
+    }
+
+    void panelsHoldTheirHeadingsCaptionsAndResults() {
+        QFETCH(QString, panel);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, results);
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        QWidget* widget = program.Find(panel);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("PanelMain"));
+        QStringList shownCaptions;
+        QStringList shownResults;
+        for (const QLabel* label : widget->findChildren<QLabel*>()) {
+            if (kResultLabels.contains(label->objectName())) {
+                shownResults << label->objectName();
+            } else {
+                shownCaptions << label->text();
+            }
+        }
+        QCOMPARE(shownCaptions, captions);
+        QCOMPARE(shownResults, results);
+        QCOMPARE(widget->toolTip(), QStringLiteral("Right click to edit"));
+    }
+
+    void widestValuesFitTheirLabels() {
+        ScratchWorkingDirectory dir;
+        // The fastest frame the prompts allow: every rate at its longest.
+        WriteSettings(
+            "Bitrate=30000000\r\nCwl=1\r\nWpf=1\r\nNumsf=1\r\nNumFspWords=16\r\nPrnPat=0\r\n");
+        Program program;
+        QCOMPARE(program.Text("LabelWordRate"), QStringLiteral("30000000.00"));
+        QCOMPARE(program.Text("LabelMinorFrameRate"), QStringLiteral("30000000.00"));
+        QCOMPARE(program.Text("LabelMajorFrameRate"), QStringLiteral("30000000.00"));
+        QCOMPARE(program.Text("LabelNumDataWds"), QStringLiteral("-15"));
+        QCOMPARE(program.Text("LabelBer"), QStringLiteral("14656"));
+        TPageForm& page = program.Pcm();
+        QVERIFY(page.rect().contains(page.childrenRect()));
+        const int widest = program.Find<QLabel>("LabelWordRate")
+                               ->fontMetrics()
+                               .horizontalAdvance(QStringLiteral("888888888888"));
+        for (const QWidget* widget : page.findChildren<QWidget*>()) {
+            if (widget->isWindow()) {
+                continue;  // the popup menus
+            }
+            const auto* label = qobject_cast<const QLabel*>(widget);
+            const int needed = label != nullptr
+                                   ? label->fontMetrics().horizontalAdvance(label->text())
+                                   : widget->sizeHint().width();
+            QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName() + " is clipped"));
+            QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
+                     qPrintable(widget->objectName() + " lies outside its panel"));
+            if (kResultLabels.contains(widget->objectName())) {
+                QVERIFY2(widest <= widget->width(), qPrintable(widget->objectName()));
+            }
+        }
+    }
+
+    void menusOpenOverTheirPanelsWithTheModelsCommands() {
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        const struct {
+            const char* widget;
+            const char* menu;
+        } cases[] = {
+            {"PanelBasics", "PopupMenuBasic"},
+            {"LabelBasicFrameInfo", "PopupMenuBasic"},
+            {"LabelNumDataWds", "PopupMenuBasic"},
+            {"PanelDataWord", "PopupMenuDataWord"},
+            {"CaptionUpsPerMajor", "PopupMenuDataWord"},
+            {"PanelBert", "PopupMenuBer"},
+            {"LabelBer", "PopupMenuBer"},
+        };
+        for (const auto& c : cases) {
+            QMenu* menu = RightClick(program.Find(c.widget));
+            QVERIFY2(menu != nullptr && menu->objectName() == c.menu, c.widget);
+        }
+        QStringList basic;
+        for (const QAction* item : program.Pcm().PopupMenuNamed("PopupMenuBasic")->actions()) {
+            basic << item->text();
+        }
+        QCOMPARE(basic, (QStringList{"Bit Rate", "Bits Per Word", "Words Per Minor Frame",
+                                     "Minor Frames Per Major Frame",
+                                     "Number of Framesync Pattern Words", "FSP Position"}));
+        QStringList dataWord;
+        for (const QAction* item : program.Pcm().PopupMenuNamed("PopupMenuDataWord")->actions()) {
+            dataWord << item->text();
+        }
+        QCOMPARE(dataWord, (QStringList{"Word Start", "Word Interval", "Word Stop"}));
+    }
+
+    void prnSubmenuHasEightItemsOneChecked() {
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        QMenu* ber = program.Pcm().PopupMenuNamed("PopupMenuBer");
+        QCOMPARE(ber->actions().size(), 1);
+        QCOMPARE(ber->actions().front()->text(), QStringLiteral("Prn Pattern"));
+        QMenu* prn = program.Pcm().PrnPatternMenu();
+        QVERIFY(prn != nullptr);
+        QCOMPARE(ber->actions().front()->menu(), prn);
+        const auto checkedItems = [prn] {
+            QList<int> checked;
+            for (const QAction* item : prn->actions()) {
+                if (item->isChecked()) {
+                    checked << MenuItemTag(item);
+                }
+            }
+            return checked;
+        };
+        const QList<QAction*> items = prn->actions();
+        QCOMPARE(items.size(), 8);
+        const QStringList captions{"2 ^ 11", "2 ^ 15", "2 ^ 17", "2 ^ 19",
+                                   "2 ^ 21", "2 ^ 23", "2 ^ 25", "2 ^ 27"};
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(items[i]->text(), captions[i]);
+            QCOMPARE(items[i]->objectName(), QStringLiteral("SubMenuPopMenuPrnPattern%1").arg(i));
+            QCOMPARE(MenuItemTag(items[i]), i);
+            QCOMPARE(items[i]->parent(), ber);
+        }
+        QCOMPARE(checkedItems(), QList<int>{0});
+
+        items[7]->trigger();
+        QCOMPARE(program.Text("LabelPrnPattern"), QStringLiteral("2 ^ 27"));
+        QCOMPARE(program.Text("LabelBer"), QStringLiteral("0.01"));
+        QCOMPARE(checkedItems(), QList<int>{7});
+        items[4]->trigger();
+        QCOMPARE(checkedItems(), QList<int>{4});
+        QCOMPARE(program.Text("LabelBer"), QStringLiteral("0.5"));
+    }
+
+    void fspPositionIsCheckedToMatch() {
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        QMenu* basic = program.Pcm().PopupMenuNamed("PopupMenuBasic");
+        QAction* leads = Item(basic, "Leads");
+        QAction* trails = Item(basic, "Trails");
+        QVERIFY(leads != nullptr && trails != nullptr);
+        QCOMPARE(leads->objectName(), QStringLiteral("PopMenuLeads1"));
+        QVERIFY(leads->isChecked());
+        QVERIFY(!trails->isChecked());
+        QCOMPARE(program.Text("LabelFspPos"), QStringLiteral("Leads"));
+        trails->trigger();
+        QVERIFY(!leads->isChecked());
+        QVERIFY(trails->isChecked());
+        QCOMPARE(program.Text("LabelFspPos"), QStringLiteral("Trails"));
+    }
+
+    void oddWordsPerFrameShowsTheEvenMessage() {
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        QString message;
+        // The message box opens once the text-entry box has closed.
+        AnswerNextModal([&message](QWidget* box) {
+            AnswerMessage(&message);
+            TypeAnswer(box, QStringLiteral("129"));
+        });
+        RunCommand(program, "PanelBasics", "Words Per Minor Frame");
+        QCOMPARE(message, QStringLiteral("Must be an even number, bumping WPF by 1"));
+        QCOMPARE(program.Text("LabelWpf"), QStringLiteral("130"));
+        QCOMPARE(program.Text("LabelNumDataWds"), QStringLiteral("127"));
+    }
+
+    void wordStartWithTooFewWordsShowsItsMessageAndChangesNothing() {
+        ScratchWorkingDirectory dir;
+        WriteSettings("Wpf=2\r\nNumFspWords=3\r\n");
+        Program program;
+        QCOMPARE(program.Text("LabelNumDataWds"), QStringLiteral("-1"));
+        QStringList before;
+        for (const QString& name : kResultLabels) {
+            before << program.Text(name);
+        }
+        QString message;
+        AnswerMessage(&message);
+        RunCommand(program, "PanelDataWord", "Word Start");
+        QCOMPARE(message, QStringLiteral("Not Enough Words Per Frame"));
+        QStringList after;
+        for (const QString& name : kResultLabels) {
+            after << program.Text(name);
+        }
+        QCOMPARE(after, before);
+    }
+
+    void wordStartTakesTheTypedWord() {
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        AnswerTextEntry(QStringLiteral("10"));
+        RunCommand(program, "PanelDataWord", "Word Start");
+        AnswerTextEntry(QStringLiteral("5"));
+        RunCommand(program, "PanelDataWord", "Word Interval");
+        QCOMPARE(program.Text("LabelDataWdStartWord"), QStringLiteral("10"));
+        QCOMPARE(program.Text("LabelDataWdStopWord"), QStringLiteral("125"));
+        QCOMPARE(program.Text("LabelUpsPerMinor"), QStringLiteral("24"));
+        QCOMPARE(program.Text("LabelUpsPerMajor"), QStringLiteral("384"));
+    }
+
+    void coloursFollowTheScheme_data() {
+        QTest::addColumn<QByteArray>("options");
+        QTest::addColumn<QColor>("data");
+        QTest::newRow("defaults") << QByteArray() << QColor(0, 255, 0);
+        QTest::newRow("red results")
+            << QByteArray("[COLORS]\r\nDeviceGuiDataColor=255\r\n") << QColor(255, 0, 0);
+    }
+
+    void coloursFollowTheScheme() {
+        QFETCH(QByteArray, options);
+        QFETCH(QColor, data);
+        ScratchWorkingDirectory dir;
+        if (!options.isEmpty()) {
+            WriteFileBytes(dir.File(QStringLiteral("ServerOptions.Opt")), options);
+        }
+        WriteSettings();
+        Program program;
+        const QColor white(255, 255, 255);
+        QCOMPARE(BackgroundColour(program.Find("PanelMain")), QColor(78, 78, 78));
+        for (const QString& name : kResultLabels) {
+            QVERIFY2(FontColour(program.Find(name)) == data, qPrintable(name));
+        }
+        for (const char* name : {"LabelBasicFrameInfo", "LabelDataWordInfo", "LabelBerInfo",
+                                 "CaptionBitrate", "CaptionBer"}) {
+            QVERIFY2(FontColour(program.Find(name)) == white, name);
+        }
+    }
+
+    void settingsSurviveARestart() {
+        ScratchWorkingDirectory dir;
+        WriteSettings("DwdWordStart=0\r\n");
+        {
+            Program first;
+            AnswerTextEntry(QStringLiteral("2000000"));
+            RunCommand(first, "PanelBasics", "Bit Rate");
+            RunCommand(first, "PanelBasics", "Trails");
+            RunCommand(first, "PanelBert", "2 ^ 15");
+            QCOMPARE(first.Text("LabelBer"), QStringLiteral("61"));
+        }
+        // The data word as the page showed it: the stored start 0 was raised past the sync
+        // words, and moving them to the end left it there.
+        const QByteArray saved = testing::ReadFileBytes(QStringLiteral("QuorvelII.Cfg"));
+        QVERIFY(saved.contains("[Pcm Data]\r\nBitrate=2000000\r\n"));
+        QVERIFY(saved.contains("FspTrails=YES\r\nDwdWordStart=3\r\nDwdWordStop=3\r\n"));
+        QVERIFY(saved.contains("PrnPat=1\r\n"));
+
+        Program second;
+        QCOMPARE(second.Text("LabelBitrate"), QStringLiteral("2000000"));
+        QCOMPARE(second.Text("LabelFspPos"), QStringLiteral("Trails"));
+        QCOMPARE(second.Text("LabelDataWdStartWord"), QStringLiteral("4"));
+        QCOMPARE(second.Text("LabelPrnPattern"), QStringLiteral("2 ^ 15"));
+        QVERIFY(Item(second.Pcm().PopupMenuNamed("PopupMenuBasic"), "Trails")->isChecked());
+        QVERIFY(second.Pcm().PrnPatternMenu()->actions().at(1)->isChecked());
+    }
+};
+
+}  // namespace
+}  // namespace quorvel
+
+QTEST_MAIN(quorvel::PcmFormTest)
+#include "pcm_form_test.moc"
