@@ -451,13 +451,29 @@ void TPageForm::NameValue(const QString& objectName, const QString& caption, con
     m_namedValues.insert(objectName, ValueCaption{ToStdString(caption), ToStdString(unit)});
 }
 
+void TPageForm::NameValueGroup(QWidget* container, const QString& group) {
+    m_valueGroups.insert(container, group);
+}
+
 LayoutCaption TPageForm::CaptionOf(const QWidget* value, const QSet<const QWidget*>& values) const {
+    LayoutCaption found;
     if (const auto named = m_namedValues.constFind(value->objectName());
         named != m_namedValues.constEnd()) {
-        return {named.value(), nullptr};
+        found.text = named.value();
+    } else {
+        found = CaptionFromLayout(
+            value, [&values](const QWidget* widget) { return values.contains(widget); });
     }
-    return CaptionFromLayout(value,
-                             [&values](const QWidget* widget) { return values.contains(widget); });
+    // The groups of the containers around the value, the outermost first.
+    for (const QWidget* container = value->parentWidget();
+         container != nullptr && container != this && !found.text.caption.empty();
+         container = container->parentWidget()) {
+        if (const auto group = m_valueGroups.constFind(container);
+            group != m_valueGroups.constEnd()) {
+            found.text.caption = ToStdString(group.value()) + " " + found.text.caption;
+        }
+    }
+    return found;
 }
 
 void TPageForm::DescribeValues() {

@@ -116,6 +116,10 @@ protected:
     // row without a caption, two values under one caption); before the page is first shown.
     void NameValue(const QString& objectName, const QString& caption,
                    const QString& unit = QString());
+    // Puts `group` before the caption of every value inside `container` ("Reference" and
+    // "Latitude"), where a page shows the same captions in several places; before the page is
+    // first shown.
+    void NameValueGroup(QWidget* container, const QString& group);
 
     // The font colour of the reference result label, and of the first main panel; invalid
     // colours when the page has no such widget.
@@ -187,6 +191,7 @@ private:
     QHash<QWidget*, PanelMenu> m_panelMenus;
     // Captions and units the form gave, by object name.
     QHash<QString, ValueCaption> m_namedValues;
+    QHash<const QWidget*, QString> m_valueGroups;
     QSet<QLabel*> m_valueLabels;
     bool m_valuesDescribed = false;
 };

@@ -79,7 +79,8 @@ protected:
 //  PanelMain  a grid: "Power" value "W"; "Gain" value; a row without a caption (named by the
 //             form); "x" and an edit box; a check box
 //  PanelEnu   a grid with column heads "Nmi" "Ft" over "East" and its two values
-//  PanelMiss  a heading across the panel, then "Dx" value "Dy" value in one row
+//  PanelMiss  a heading across the panel, then "Dx" value "Dy" value in one row; its values
+//             are the group "Miss"
 //  PanelArc   "Sin" value and "Cos" value, with one "deg" beside both
 //  PanelFloat a caption above its value; a list after its caption in a row of a box layout
 class TAccessPageForm final : public TPageForm {
@@ -121,6 +122,7 @@ public:
         Value(row, "LabelDx", 1, 1);
         Caption(row, "Dy", 1, 2);
         Value(row, "LabelDy", 1, 3);
+        NameValueGroup(miss, QStringLiteral("Miss"));
 
         QFrame* arc = Panel("PanelArc", column);
         auto* arcs = new QGridLayout(arc);
@@ -248,9 +250,9 @@ private slots:
         QTest::newRow("past the row's other value") << "LabelEastFt"
                                                     << "East (Ft)";
         QTest::newRow("next value's caption is no unit") << "LabelDx"
-                                                         << "Dx";
+                                                         << "Miss Dx";
         QTest::newRow("heading across the panel is no head") << "LabelDy"
-                                                             << "Dy";
+                                                             << "Miss Dy";
         QTest::newRow("unit beside two rows, first") << "LabelSin"
                                                      << "Sin (deg)";
         QTest::newRow("unit beside two rows, second") << "LabelCos"
@@ -322,7 +324,7 @@ private slots:
                                              "Bits In Number\t16\n"
                                              "x\t0.5\n"
                                              "Cos (deg)\t0.86603\n"
-                                             "Dx\t12.0\n"
+                                             "Miss Dx\t12.0\n"
                                              "East (Ft)\t6076.1155\n"
                                              "East (Nmi)\t1.0\n"
                                              "IEEE 754 Float\t1.5\n"
