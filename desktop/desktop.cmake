@@ -87,16 +87,16 @@ if(make_man_pages)
         set(man_pages ${man_pages} ${page} PARENT_SCOPE)
     endfunction()
     if(TARGET quorvel-cli)
-        # quorvel-cli's second usage line, in the form help2man takes for one ("or:").
+        # quorvel-cli's further usage lines, in the form help2man takes for them ("or:").
         set(cli_help ${CMAKE_BINARY_DIR}/man/help/quorvel-cli)
         string(CONCAT cli_help_script "#!/bin/sh\n"
             "\"$<TARGET_FILE:quorvel-cli>\" \"$@\" | "
-            "sed '2s/^ \\{7\\}quorvel-cli /  or:  quorvel-cli /'\n")
+            "sed '2,/^$/s/^ \\{7\\}quorvel-cli /  or:  quorvel-cli /'\n")
         file(GENERATE OUTPUT ${cli_help} CONTENT "${cli_help_script}"
             FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                 WORLD_READ WORLD_EXECUTE)
         quorvel_man_page(quorvel-cli ${cli_help}
-            "QuorvelII's calculator pages from a shell or a script" quorvel-cli)
+            "QuorvelII's calculator pages from a shell or a script" quorvel-cli ${cli_help})
     endif()
     if(TARGET QuorvelII)
         quorvel_man_page(QuorvelII $<TARGET_FILE:QuorvelII>
