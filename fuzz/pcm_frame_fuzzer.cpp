@@ -4,8 +4,8 @@
 // command (a selector byte and the answer typed into its prompt), applied the way the page
 // applies them. Checks, beyond terminating without a sanitizer report:
 // - every function holds to its documented result for any input, in range or not;
-// - the limits on load put every input inside its prompt's range, leave limited values alone
-//   and are not undone by a redisplay;
+// - the limits on load put every input inside its prompt's range (the data word inside the
+//   largest frame), leave limited values alone and are not undone by a redisplay;
 // - the normalisation is stable when repeated;
 // - after any run of commands from limited inputs, the data word stays inside the largest
 //   frame and the update counts inside what such a frame can hold.
@@ -229,10 +229,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           Within(in.wordsPerFrame, kWordsPerFrameBounds) &&
           Within(in.minorFramesPerMajorFrame, kMinorFramesBounds) &&
           Within(in.fspWords, kFspWordsBounds) && Within(in.prnPattern, kPrnPatternBounds));
-    const DataWordSpan span = DataWordRange(in.fspWords, in.fspTrails, in.wordsPerFrame);
-    Check(span.holdsDataWord ? Within(in.wordStart, {span.first, span.last}) : in.wordStart == 0);
-    Check(Within(in.wordInterval, WordIntervalPromptBounds(in)));
-    Check(Within(in.wordStop, {in.wordStart, in.wordsPerFrame - 1}));
+    // The data word within the largest frame's words; its place in this frame is the
+    // redisplay's.
+    const IntPromptBounds words{0, kWordsPerFrameBounds.high - 1};
+    Check(Within(in.wordStart, words) && Within(in.wordStop, words) &&
+          Within(in.wordInterval, words));
     if (Within(stored.wordsPerFrame, kWordsPerFrameBounds)) {
         Check(in.wordsPerFrame == stored.wordsPerFrame);
     }

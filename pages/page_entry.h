@@ -28,27 +28,4 @@ struct PageContext {
     ClockSource& clock;
 };
 
-// A page whose calculator is not built yet: its captions, no values, no settings.
-class EmptyPageModel final : public PageModel {
-public:
-    using PageModel::PageModel;
-    std::span<const SettingKey> SettingKeys() const override { return {}; }
-    DisplayList Display() const override { return {}; }
-
-protected:
-    void ReadSettings(const IniStore&) override {}
-    void WriteSettings(IniStore&) const override {}
-};
-
-// The registry entry of such a page: `Page` gives only its kIdentity. Its form, the page
-// caption in the middle of the page, is made on the window's side.
-template <class Page>
-struct PlaceholderPage {
-    static constexpr PageColourTargets kColours{};
-    static std::unique_ptr<PageModel> MakeModel(const PageContext&) {
-        return std::make_unique<EmptyPageModel>(Page::kIdentity);
-    }
-    static TPageForm* MakeForm(PageFormContext& context);
-};
-
 }  // namespace quorvel

@@ -55,11 +55,13 @@ void LimitStoredInputs(PcmInputs& inputs) {
     in.fspWords = ClampTo(in.fspWords, kFspWordsBounds);
     in.prnPattern = ClampTo(in.prnPattern, kPrnPatternBounds);
 
-    // The data word last: its ranges follow from the frame limited above.
-    const DataWordSpan span = DataWordRange(in.fspWords, in.fspTrails, in.wordsPerFrame);
-    in.wordStart = span.holdsDataWord ? ClampBetween(in.wordStart, span.first, span.last) : 0;
-    in.wordStop = ClampBetween(in.wordStop, in.wordStart, in.wordsPerFrame - 1);
-    in.wordInterval = ClampTo(in.wordInterval, WordIntervalPromptBounds(in));
+    // The data word is held to what the prompts offer in the largest frame, not in this one:
+    // where it stands in the frame is the redisplay's to settle, as it is after a command, so
+    // that a restart shows what the session that saved it showed.
+    const std::int32_t lastWord = kWordsPerFrameBounds.high - 1;
+    in.wordStart = ClampBetween(in.wordStart, 0, lastWord);
+    in.wordStop = ClampBetween(in.wordStop, 0, lastWord);
+    in.wordInterval = ClampBetween(in.wordInterval, 0, lastWord);
 }
 
 NormalisedDataWord NormaliseDataWord(const PcmInputs& inputs) {

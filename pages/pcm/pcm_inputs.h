@@ -54,10 +54,9 @@ IntPromptBounds WordIntervalPromptBounds(const PcmInputs& inputs);
 //   "Bitrate" 10..30000000; "Cwl" 1..16; "Numsf" 1..8192; "NumFspWords" 1..16;
 //   "Wpf" 1..16384, an odd value staying odd (only a typed answer is raised to even);
 //   "FspTrails" as read; "PrnPat" 0..7;
-//   "DwdWordStart" (0-based) the data words first..last of the limited frame, or 0 when the
-//   frame holds no data word (where the redisplay would put it);
-//   "DwdWordStop" (0-based) the limited start .. wpf - 1;
-//   "DwdWordInterval" 0 .. max(0, wpf - nfsp).
+//   "DwdWordStart", "DwdWordStop" (0-based) and "DwdWordInterval" 0..16383, what their
+//   prompts offer in the largest frame; the redisplay then places them in this frame as it
+//   does after any command, so that a restart shows what the saving session showed.
 void LimitStoredInputs(PcmInputs& inputs);
 
 // The inputs after the data word's normalisation, and the update counts it gives.

@@ -1,8 +1,5 @@
 #include "shell/qt/page_forms.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
-
 #include <array>
 
 #include "diag/program_run.h"
@@ -11,33 +8,12 @@
 namespace quorvel {
 namespace {
 
-// A page whose calculator is not in this build: its caption in the middle of the page.
-class TEmptyPageForm final : public TPageForm {
-public:
-    explicit TEmptyPageForm(PageFormContext& context) : TPageForm(context) {
-        auto* caption = new QLabel(Caption(), this);
-        caption->setObjectName(QStringLiteral("LabelPageCaption"));
-        caption->setAlignment(Qt::AlignCenter);
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(caption);
-    }
-};
-
 using PageFormFactory = TPageForm* (*)(PageFormContext& context);
 
 template <class... Pages>
 constexpr std::array<PageFormFactory, sizeof...(Pages)> FormFactoriesOf(PageTypeList<Pages...>) {
     return {&Pages::MakeForm...};
 }
-
-}  // namespace
-
-template <class Page>
-TPageForm* PlaceholderPage<Page>::MakeForm(PageFormContext& context) {
-    return new TEmptyPageForm(context);
-}
-
-namespace {
 
 constexpr auto kPageForms = FormFactoriesOf(RegisteredPageTypes{});
 

@@ -222,34 +222,40 @@ INSTANTIATE_TEST_SUITE_P(
         LIMIT(minorFramesPerMajorFrame, 0, 1), LIMIT(minorFramesPerMajorFrame, kMax, 8192),
         LIMIT(fspWords, 0, 1), LIMIT(fspWords, 17, 16), LIMIT(prnPattern, -1, 0),
         LIMIT(prnPattern, 8, 7), LIMIT(prnPattern, kMin, 0),
-        // the data word, in the frame of the defaults (data words 3..127)
-        LIMIT(wordStart, 2, 3), LIMIT(wordStart, kMin, 3), LIMIT(wordStart, 128, 127),
-        LIMIT(wordStart, kMax, 127), LIMIT(wordStop, 0, 3), LIMIT(wordStop, 128, 127),
-        LIMIT(wordInterval, -5, 0), LIMIT(wordInterval, kMin, 0), LIMIT(wordInterval, 126, 125)));
+        // the data word, to what the prompts offer in the largest frame (words 0..16383),
+        // whatever this frame holds: the redisplay places it in the frame
+        LIMIT(wordStart, 2, 2), LIMIT(wordStart, kMin, 0), LIMIT(wordStart, 128, 128),
+        LIMIT(wordStart, kMax, 16383), LIMIT(wordStop, -1, 0), LIMIT(wordStop, 16384, 16383),
+        LIMIT(wordInterval, -5, 0), LIMIT(wordInterval, kMin, 0), LIMIT(wordInterval, 126, 126),
+        LIMIT(wordInterval, kMax, 16383)));
 
-TEST(PcmStoredInputs, DataWordFollowsTheLimitedFrame) {
-    // A frame of 3 trailing sync words in 2 words: nothing to sample, word 0, interval 0.
+TEST(PcmStoredInputs, DataWordIsPlacedInTheFrameByTheRedisplayNotByTheRead) {
+    // A frame of 3 trailing sync words in 2 words: the read keeps the data word, the
+    // redisplay puts it on word 0 with interval 0, as it would after a command.
     PcmInputs full = Frame(2, 3, true, 7, 9, 4);
     LimitStoredInputs(full);
-    EXPECT_EQ(full.wordStart, 0);
-    EXPECT_EQ(full.wordStop, 1);
-    EXPECT_EQ(full.wordInterval, 0);
+    EXPECT_EQ(full.wordStart, 7);
+    EXPECT_EQ(full.wordStop, 9);
+    EXPECT_EQ(full.wordInterval, 4);
+    const PcmInputs shown = NormaliseDataWord(full).inputs;
+    EXPECT_EQ(shown.wordStart, 0);
+    EXPECT_EQ(shown.wordStop, 0);
+    EXPECT_EQ(shown.wordInterval, 0);
 
-    // A negative frame size becomes one word, and the data word follows it.
+    // A negative frame size becomes one word; the data word keeps to its own bounds.
     PcmInputs negative = Frame(-4, 0, false, 5, 5, 5);
     LimitStoredInputs(negative);
     EXPECT_EQ(negative.wordsPerFrame, 1);
     EXPECT_EQ(negative.fspWords, 1);
-    EXPECT_EQ(negative.wordStart, 0);
-    EXPECT_EQ(negative.wordStop, 0);
-    EXPECT_EQ(negative.wordInterval, 0);
+    EXPECT_EQ(negative.wordStart, 5);
 
-    // Trails: a negative start moves to word 0, a stop in the sync words stays for the
-    // redisplay to handle, as the stop prompt offers it too.
-    PcmInputs trails = Frame(128, 3, true, -5, 126, 0);
-    LimitStoredInputs(trails);
-    EXPECT_EQ(trails.wordStart, 0);
-    EXPECT_EQ(trails.wordStop, 126);
+    // With leading sync words a start beyond the frame stands, as a command can leave it
+    // (a start set, then the frame made smaller), so that a restart shows the same page.
+    PcmInputs beyond = Frame(64, 3, false, 100, 100, 0);
+    LimitStoredInputs(beyond);
+    const NormalisedDataWord normalised = NormaliseDataWord(beyond);
+    EXPECT_EQ(normalised.inputs.wordStart, 100);
+    EXPECT_EQ(normalised.updatesPerMinorFrame, 0);
 }
 
 TEST(PcmStoredInputs, LimitingTwiceOrAfterARedisplayChangesNothing) {

@@ -438,10 +438,12 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"NegativeWordsPerFrame", "Wpf=-128\r\n", "LabelNumDataWds", "-2"},
         StoredCase{"PrnBeyondTheTable", "PrnPat=8\r\n", "LabelPrnPattern", "2 ^ 27"},
         StoredCase{"NegativePrn", "PrnPat=-1\r\n", "LabelBer", "500"},
+        // Held to the last word of the largest frame; with leading sync words the redisplay
+        // leaves a start beyond the frame where it is, as after a command.
         StoredCase{"StartFarBeyondTheFrame", "DwdWordStart=2147483647\r\n", "LabelDataWdStartWord",
-                   "128"},
+                   "16384"},
         StoredCase{"StopFarBeyondTheFrame", "DwdWordStop=2147483647\r\n", "LabelDataWdStopWord",
-                   "128"},
+                   "16384"},
         StoredCase{"StartFarBelow", "DwdWordStart=-2147483648\r\n", "LabelDataWdStartWord", "4"},
         StoredCase{"BitRateAtTheLimit", "Bitrate=2147483647\r\n", "LabelBitrate", "30000000"},
         StoredCase{"NegativeBitRate", "Bitrate=-5\r\n", "LabelBer", "0.00"}),
