@@ -6,6 +6,9 @@
 #   ./build.sh asan       the same tests in build-asan/, under AddressSanitizer and UBSan
 #   ./build.sh fuzz [S]   build the libFuzzer targets with clang in build-fuzz/ and run each S seconds
 #   ./build.sh build      install missing packages and build only
+#   ./build.sh deb        build the Debian package in build-deb/ and check it with lintian,
+#                         desktop-file-validate and appstreamcli
+#   ./build.sh icons      render the icon's PNG sizes from desktop/icons/quorvel.svg
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -19,9 +22,15 @@ packages=(
     clang libclang-rt-14-dev
 )
 
+# What the package build needs besides the build dependencies in debian/control, which
+# apt-get build-dep installs, and what checks the package.
+deb_packages=(dpkg-dev debhelper lintian desktop-file-utils appstream)
+
+# missing_packages [PACKAGE...]: those not installed, of the build's packages by default.
 missing_packages() {
     local p
-    for p in "${packages[@]}"; do
+    [ $# -gt 0 ] || set -- "${packages[@]}"
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
     done
 }
@@ -30,9 +39,10 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# install_packages [PACKAGE...]: installs those missing, of the build's packages by default.
 install_packages() {
     local missing
-    missing=$(missing_packages)
+    missing=$(missing_packages "$@")
     if [ -n "$missing" ]; then
         echo "build.sh: installing:" $missing
         as_root apt-get update
@@ -58,6 +68,44 @@ build_tree() {
 
 run_tests() {
     ctest --test-dir "$top/$1" --output-on-failure -j "$jobs"
+}
+
+# The package is built from a copy of the checkout in build-deb/, where dpkg-buildpackage
+# leaves the package, so that neither its build tree nor its results land in the checkout or
+# beside it.
+build_package() {
+    local stage=$top/build-deb version source missing
+    install_packages "${deb_packages[@]}"
+    version=$(dpkg-parsechangelog -l "$top/debian/changelog" -S Version)
+    source=$stage/quorvel-$version
+    rm -rf "$stage"
+    mkdir -p "$source"
+    if git -C "$top" rev-parse --git-dir >/dev/null 2>&1; then
+        (cd "$top" && git ls-files -z --cached --others --exclude-standard |
+            while IFS= read -r -d '' file; do
+                if [ -e "$file" ]; then printf '%s\0' "$file"; fi
+            done |
+            tar --null -T - -cf -) | tar -xf - -C "$source"
+    else
+        tar -C "$top" --exclude='./build*' -cf - . | tar -xf - -C "$source"
+    fi
+    if ! missing=$(cd "$source" && dpkg-checkbuilddeps 2>&1); then
+        echo "build.sh: installing the build dependencies: $missing"
+        as_root apt-get update
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y --no-install-recommends \
+            "$source"
+    fi
+    echo "build.sh: dpkg-buildpackage -us -uc -b (log in build-deb/build.log)"
+    if ! (cd "$source" && dpkg-buildpackage -us -uc -b -j"$jobs") >"$stage/build.log" 2>&1; then
+        tail -n 60 "$stage/build.log"
+        echo "build.sh: the package build failed; see build-deb/build.log" >&2
+        return 1
+    fi
+    # Warnings are shown; an error fails the build.
+    lintian --fail-on error --info "$stage"/quorvel_*.changes
+    desktop-file-validate "$source"/debian/quorvel/usr/share/applications/*.desktop
+    appstreamcli validate --no-net "$source"/debian/quorvel/usr/share/metainfo/*.metainfo.xml
+    ls "$stage"/*.deb
 }
 
 case "${1:-}" in
@@ -93,8 +141,19 @@ build)
     install_packages
     build_tree build
     ;;
+deb)
+    build_package
+    ;;
+icons)
+    install_packages librsvg2-bin
+    for size in 16 22 24 32 48 64 128 256; do
+        mkdir -p "$top/desktop/icons/${size}x$size"
+        rsvg-convert -w "$size" -h "$size" -o "$top/desktop/icons/${size}x$size/quorvel.png" \
+            "$top/desktop/icons/quorvel.svg"
+    done
+    ;;
 *)
-    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

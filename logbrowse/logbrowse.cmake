@@ -30,8 +30,10 @@ cmake_language(DEFER CALL logbrowse_link_consumers)
 
 # The viewer's benchmark uses Qt, so it sits in bench/qt/, out of bench.cmake's reach; it is
 # built the same way, into <build>/bench/, and never run by CI.
-find_package(benchmark QUIET)
-if(benchmark_FOUND)
+if(BUILD_TESTING)
+    find_package(benchmark QUIET)
+endif()
+if(BUILD_TESTING AND benchmark_FOUND)
     add_executable(logbrowse_bench ${CMAKE_SOURCE_DIR}/bench/qt/logbrowse_bench.cpp)
     target_link_libraries(logbrowse_bench PRIVATE logbrowse_viewer benchmark::benchmark_main)
     set_target_properties(logbrowse_bench PROPERTIES

@@ -12,6 +12,8 @@ inline constexpr std::string_view kProgramWord = "QuorvelII";
 inline constexpr std::string_view kLogDirectory = "\\SYSTEM\\ERLOGS\\";
 inline constexpr std::string_view kSettingsFileName = "QuorvelII.Cfg";
 inline constexpr std::string_view kCaptionInfix = "  Ver ";
+// The maker's copyright line (About box, --version).
+inline constexpr std::string_view kCopyrightLine = "Copyright (C) 2025 Kelmor Instruments";
 // The product title the About box shows as its comments line.
 inline constexpr std::string_view kProductTitle =
     "Engineering calculator for telemetry and test ranges";

@@ -14,13 +14,14 @@
 #include "common/qt/qt_text.h"
 #include "diag/program_run.h"
 #include "shell/log_viewer.h"
+#include "shell/program_identity.h"
 
 namespace quorvel {
 
 namespace {
 
 // The maker's lines.
-constexpr std::string_view kCopyright = "Copyright (C) 2025 Kelmor Instruments";
+constexpr std::string_view kCopyright = kCopyrightLine;
 constexpr std::string_view kAddress = "2210 Range Road, Alder Flats, NM 88099";
 constexpr std::string_view kPhone = "Tel. (575) 555-0142   Fax (575) 555-0143";
 constexpr std::string_view kWeb = "www.kelmor-instruments.example";

@@ -1,18 +1,50 @@
 // QuorvelII: the main window and its message loop.
 
 #include <QFont>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <string_view>
 
 #include "common/qt/qt_text.h"
 #include "diag/program_run.h"
+#include "shell/program_help.h"
 #include "shell/program_identity.h"
 #include "shell/qt/application.h"
 #include "shell/qt/main_form.h"
+#include "shell/qt/program_icon.h"
 #include "shell/qt/termination_signals.h"
 
+namespace {
+
+// The desktop entry the window belongs to, for desktops that match windows to their entries.
+constexpr char kDesktopEntryName[] = "example.kelmor_instruments.QuorvelII";
+
+// Prints `text` on standard output; 0 when it was written, 1 when it could not be.
+int PrintText(std::string_view text) {
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // Answered before the application object exists, so that they need no display.
+    switch (quorvel::ReadProgramArguments(argc, argv)) {
+        case quorvel::ProgramRequest::Help:
+            return PrintText(quorvel::ProgramHelpText());
+        case quorvel::ProgramRequest::Version:
+            return PrintText(quorvel::ProgramVersionText());
+        case quorvel::ProgramRequest::StartWindow:
+            break;
+    }
+
     quorvel::TQuorvelApplication app(argc, argv);
     QApplication::setApplicationName(quorvel::ToQString(quorvel::kProgramWord));
     QApplication::setApplicationVersion(quorvel::ToQString(quorvel::kProgramVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryName));
+    // The About box shows the application's icon too.
+    QApplication::setWindowIcon(quorvel::ProgramWindowIcon());
     // The program's font, also for its dialogs; where Arial is missing, fontconfig gives its
     // metric twin (Liberation Sans).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));

@@ -3,20 +3,30 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+
+#include <utility>
+#include <vector>
 
 #include "common/qt/menu_items.h"
 #include "common/qt/qt_text.h"
 #include "diag/program_run.h"
+#include "shell/qt/focus_mark.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
+#include "shell/qt/value_captions.h"
 
 namespace quorvel {
 namespace {
@@ -43,6 +53,13 @@ void SetButtonChecked(QAbstractButton* button, bool checked) {
     if (groupExclusive) {
         group->setExclusive(true);
     }
+}
+
+// The Menu key, and Shift+F10, open a widget's context menu from the keyboard.
+bool OpensContextMenu(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    return (key->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
 }
 
 }  // namespace
@@ -80,20 +97,34 @@ TPageForm::TPageForm(PageFormContext& context)
     setObjectName(QStringLiteral("Page%1").arg(m_tabIndex));
     setWindowTitle(ToQString(m_model->PageCaption()));
     setGeometry(context.tabControl.ClientArea()->rect());
+
+    // Only the shown page's copy is live: a shortcut of a hidden widget does not fire.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, &TPageForm::CopyValues);
 }
 
 TPageForm::~TPageForm() {
-    // The edits outlive this part of the page by a moment; their last focus events must not
-    // reach a half-destroyed page.
+    // The edits, panels and value labels outlive this part of the page by a moment; their
+    // last focus events must not reach a half-destroyed page.
     for (auto it = m_edits.constBegin(); it != m_edits.constEnd(); ++it) {
         it.key()->removeEventFilter(this);
         disconnect(it.key(), nullptr, this, nullptr);
     }
     m_edits.clear();
+    for (auto it = m_panelMenus.constBegin(); it != m_panelMenus.constEnd(); ++it) {
+        it.key()->removeEventFilter(this);
+    }
+    m_panelMenus.clear();
+    for (QLabel* label : std::as_const(m_valueLabels)) {
+        label->removeEventFilter(this);
+    }
+    m_valueLabels.clear();
 }
 
 void TPageForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    DescribeValues();
     FormShow();
 }
 
@@ -121,6 +152,12 @@ void TPageForm::ShowValues() {
     for (const DisplayItem& item : m_model->Display()) {
         if (auto* widget = findChild<QWidget*>(ToQString(item.name))) {
             ShowDisplayText(widget, item.text);
+            // A screen reader reads a value label by its caption, and its text from here.
+            if (auto* label = qobject_cast<QLabel*>(widget);
+                label != nullptr && m_valueLabels.contains(label) &&
+                label->accessibleDescription() != label->text()) {
+                label->setAccessibleDescription(label->text());
+            }
         }
     }
     ShowMenuChecks();
@@ -201,17 +238,46 @@ QMenu* TPageForm::AttachPopupMenu(const QString& menuName, std::initializer_list
         panel->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(panel, &QWidget::customContextMenuRequested, menu,
                 [this, menu, panel, actsOnPopup](QPoint at) {
-                    if (m_run.ShuttingDown()) {
-                        return;
-                    }
-                    if (actsOnPopup) {
-                        RunMenuCommand(menu->objectName(), std::string());
-                    } else {
-                        menu->popup(panel->mapToGlobal(at));
-                    }
+                    OpenPanelMenu(panel, menu, actsOnPopup, at);
                 });
+        // Tab reaches the panel; a click does not take the focus from an edit box.
+        if (panel->focusPolicy() == Qt::NoFocus) {
+            panel->setFocusPolicy(Qt::TabFocus);
+        }
+        if (!m_panelMenus.contains(panel)) {
+            new TFocusMark(panel);
+            panel->installEventFilter(this);
+        }
+        m_panelMenus.insert(panel, PanelMenu{menu, actsOnPopup});
     }
     return menu;
+}
+
+void TPageForm::OpenPanelMenu(QWidget* panel, QMenu* menu, bool actsOnPopup, QPoint at) {
+    if (m_run.ShuttingDown()) {
+        return;
+    }
+    if (actsOnPopup) {
+        RunMenuCommand(menu->objectName(), std::string());
+    } else {
+        menu->popup(panel->mapToGlobal(at));
+    }
+}
+
+bool TPageForm::PanelEvent(QWidget* panel, const PanelMenu& menu, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!OpensContextMenu(key) || key->isAutoRepeat()) {
+            return false;
+        }
+        // In the middle of the panel, where a keyboard context menu opens for any widget.
+        OpenPanelMenu(panel, menu.menu, menu.actsOnPopup, panel->rect().center());
+        return true;
+    }
+    // Some platforms follow the Menu key with a context menu event of their own; the key has
+    // opened the menu already.
+    return event->type() == QEvent::ContextMenu &&
+           static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
 }
 
 void TPageForm::BuildMenuItems(QMenu* menu, const PopupMenu& model) {
@@ -336,10 +402,31 @@ void TPageForm::ConnectEditBox(QLineEdit* edit, HandlerGuard onEnter, HandlerGua
 }
 
 bool TPageForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (const auto panel = m_panelMenus.constFind(widget);
+            panel != m_panelMenus.constEnd() && PanelEvent(widget, panel.value(), event)) {
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonDblClick &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            if (auto* label = qobject_cast<QLabel*>(widget);
+                label != nullptr && m_valueLabels.contains(label)) {
+                QGuiApplication::clipboard()->setText(label->text());
+                return true;
+            }
+        }
+    }
     auto* edit = qobject_cast<QLineEdit*>(watched);
     const auto found = edit != nullptr ? m_edits.constFind(edit) : m_edits.constEnd();
     if (found == m_edits.constEnd()) {
         return QWidget::eventFilter(watched, event);
+    }
+    // Ctrl+C in a box with a selection copies the selection; without one it copies the page.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !edit->hasSelectedText()) {
+        event->ignore();
+        return true;
     }
     const EditGuards guards = found.value();
     auto enter = [this, edit](Interaction& ui) {
@@ -358,6 +445,111 @@ bool TPageForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TPageForm::NameValue(const QString& objectName, const QString& caption, const QString& unit) {
+    m_namedValues.insert(objectName, ValueCaption{ToStdString(caption), ToStdString(unit)});
+}
+
+void TPageForm::NameValueGroup(QWidget* container, const QString& group) {
+    m_valueGroups.insert(container, group);
+}
+
+LayoutCaption TPageForm::CaptionOf(const QWidget* value, const QSet<const QWidget*>& values) const {
+    LayoutCaption found;
+    if (const auto named = m_namedValues.constFind(value->objectName());
+        named != m_namedValues.constEnd()) {
+        found.text = named.value();
+    } else {
+        found = CaptionFromLayout(
+            value, [&values](const QWidget* widget) { return values.contains(widget); });
+    }
+    // The groups of the containers around the value, the outermost first.
+    for (const QWidget* container = value->parentWidget();
+         container != nullptr && container != this && !found.text.caption.empty();
+         container = container->parentWidget()) {
+        if (const auto group = m_valueGroups.constFind(container);
+            group != m_valueGroups.constEnd()) {
+            found.text.caption = ToStdString(group.value()) + " " + found.text.caption;
+        }
+    }
+    return found;
+}
+
+void TPageForm::DescribeValues() {
+    if (m_valuesDescribed) {
+        return;
+    }
+    m_valuesDescribed = true;
+    std::vector<QWidget*> widgets;
+    for (const DisplayItem& item : m_model->Display()) {
+        if (auto* widget = findChild<QWidget*>(ToQString(item.name))) {
+            widgets.push_back(widget);
+        }
+    }
+    const QSet<const QWidget*> values(widgets.begin(), widgets.end());
+    QHash<QWidget*, QStringList> panelValues;
+    for (QWidget* widget : widgets) {
+        QString name;
+        if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            name = button->text();
+        } else {
+            const LayoutCaption caption = CaptionOf(widget, values);
+            name = ToQString(quorvel::ValueName(caption.text));
+            if (widget->accessibleName().isEmpty() && !name.isEmpty()) {
+                widget->setAccessibleName(name);
+            }
+            name = widget->accessibleName();
+            // Some controls (a list, on Linux) are named by their text and told their caption
+            // by the label whose buddy they are.
+            if (caption.label != nullptr && caption.label->buddy() == nullptr &&
+                qobject_cast<QLabel*>(widget) == nullptr) {
+                caption.label->setBuddy(widget);
+            }
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            m_valueLabels.insert(label);
+            label->installEventFilter(this);
+            label->setAccessibleDescription(label->text());
+        }
+        // A menu panel is named after the values it holds, also in the panels within it.
+        for (QWidget* panel = widget->parentWidget(); panel != nullptr && panel != this;
+             panel = panel->parentWidget()) {
+            if (m_panelMenus.contains(panel) && !name.isEmpty()) {
+                panelValues[panel].append(name);
+            }
+        }
+    }
+    for (auto it = panelValues.constBegin(); it != panelValues.constEnd(); ++it) {
+        if (it.key()->accessibleName().isEmpty()) {
+            it.key()->setAccessibleName(it.value().join(QStringLiteral(", ")));
+        }
+    }
+}
+
+QString TPageForm::ValueName(const QWidget* value) const {
+    const auto* button = qobject_cast<const QAbstractButton*>(value);
+    const QString name = button != nullptr ? button->text() : value->accessibleName();
+    return name.isEmpty() ? value->objectName() : name;
+}
+
+QString TPageForm::ValuesText() {
+    DescribeValues();
+    std::vector<NamedValue> values;
+    for (const DisplayItem& item : m_model->Display()) {
+        const auto* widget = findChild<QWidget*>(ToQString(item.name));
+        if (widget != nullptr && widget->isVisibleTo(this)) {
+            values.push_back({ToStdString(ValueName(widget)), item.text});
+        }
+    }
+    return ToQString(ValuesAsText(values));
+}
+
+void TPageForm::CopyValues() {
+    const QString text = ValuesText();
+    if (!text.isEmpty()) {
+        QGuiApplication::clipboard()->setText(text);
+    }
 }
 
 }  // namespace quorvel

@@ -8,8 +8,18 @@
 // ShowValues, and wires its controls and popup menus to the model's commands. A page's own
 // form derives from TPageForm, builds its widgets with their object names in its constructor
 // and connects them with the Connect... helpers; everything else is done here.
+//
+// Every page is also usable from the keyboard and the clipboard. Each value is named by its
+// caption and unit, found from the form's layout (or given by the form with NameValue),
+// and a value label carries that name as its accessible name and its text as its accessible
+// description. Ctrl+C copies the page's values as text, one line per value ("dBm<TAB>33.01");
+// in an edit box with a selection it copies the selection, as edit boxes do. A double click
+// on a value label copies its text alone. The panels that open a popup menu take the focus
+// with Tab, show a focus mark, and open their menu with the Menu key or Shift+F10 (a menu
+// that acts on pop-up runs its command), as a right click does.
 
 #include <QHash>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -18,10 +28,13 @@
 
 #include "common/qt/qt_interaction.h"
 #include "pages/page_registry.h"
+#include "shell/qt/value_captions.h"
+#include "shell/value_caption.h"
 
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -81,12 +94,32 @@ public:
     // The popup menu built by AttachPopupMenu under this name, or nullptr.
     QMenu* PopupMenuNamed(const QString& name) const;
 
+    // The name a value of the display list goes by on the clipboard: a check box or radio
+    // button its text, any other control its caption and unit (its accessible name); its
+    // object name where it has neither.
+    QString ValueName(const QWidget* value) const;
+    // The page's values as text: one line per display-list control on the page,
+    // "name<TAB>text", the text exactly as the page shows it. Names the values first if
+    // the page has not been shown yet.
+    QString ValuesText();
+    // Puts ValuesText on the clipboard (Ctrl+C); a page without values leaves it alone.
+    void CopyValues();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Called by ShowValues after the display list has been shown.
     virtual void ShowPageExtras() {}
+
+    // Names the value `objectName` where the layout cannot tell its caption and unit (a
+    // row without a caption, two values under one caption); before the page is first shown.
+    void NameValue(const QString& objectName, const QString& caption,
+                   const QString& unit = QString());
+    // Puts `group` before the caption of every value inside `container` ("Reference" and
+    // "Latitude"), where a page shows the same captions in several places; before the page is
+    // first shown.
+    void NameValueGroup(QWidget* container, const QString& group);
 
     // The font colour of the reference result label, and of the first main panel; invalid
     // colours when the page has no such widget.
@@ -124,12 +157,27 @@ private:
         HandlerGuard onEnter;
         HandlerGuard onExit;
     };
+    // The menu a panel opens.
+    struct PanelMenu {
+        QMenu* menu;
+        bool actsOnPopup;
+    };
 
     // Builds the items of one menu (or submenu) of the model.
     void BuildMenuItems(QMenu* menu, const PopupMenu& model);
     // The check marks of every attached menu, from the model.
     void ShowMenuChecks();
     void RunMenuCommand(const QString& menu, const std::string& caption);
+    // What a right click at `at` on the panel does, and the Menu key: opens the menu there,
+    // or runs the command of a menu that acts on pop-up.
+    void OpenPanelMenu(QWidget* panel, QMenu* menu, bool actsOnPopup, QPoint at);
+    // Once, when the page is first shown and its widgets are all laid out: the accessible
+    // names of its values and of its menu panels, and the double click of its value labels.
+    void DescribeValues();
+    // The caption and unit the form gave the value, or else those its layout tells.
+    LayoutCaption CaptionOf(const QWidget* value, const QSet<const QWidget*>& values) const;
+    // The panel's keys and context menu events; true when the event is used up.
+    bool PanelEvent(QWidget* panel, const PanelMenu& menu, QEvent* event);
 
     std::unique_ptr<PageModel> m_model;
     ProgramRun& m_run;
@@ -140,6 +188,12 @@ private:
     bool m_inShowValues = false;
     QHash<QString, QMenu*> m_menus;
     QHash<QLineEdit*, EditGuards> m_edits;
+    QHash<QWidget*, PanelMenu> m_panelMenus;
+    // Captions and units the form gave, by object name.
+    QHash<QString, ValueCaption> m_namedValues;
+    QHash<const QWidget*, QString> m_valueGroups;
+    QSet<QLabel*> m_valueLabels;
+    bool m_valuesDescribed = false;
 };
 
 // Shows one display text on a widget of any of the kinds the display list names.

@@ -133,6 +133,8 @@ TDateTimeForm::TDateTimeForm(PageFormContext& context) : TPageForm(context) {
 
     // The labels pass a right click on to the panel, so the menu opens over them too.
     AttachPopupMenu(QStringLiteral("PopupMenu1"), {panel1});
+    // The time of day's seconds stand beside its clock text, under the same caption.
+    NameValue(QStringLiteral("LabelTod"), QStringLiteral("Time of Day"), QStringLiteral("Seconds"));
 }
 
 }  // namespace quorvel

@@ -174,6 +174,9 @@ void TMathTrigForm::BuildTrigonometry(QGridLayout* main) {
     grid->addWidget(radians, 1, 0, 1, 2);
     AddValue(grid, panel, nullptr, "LabelTrigAngleRad", kWidestAngle, 2);
     AddValue(grid, panel, nullptr, "LabelTrigAngleDeg", kWidestAngle, 3);
+    // The angle x in both units, under the check box, without captions of their own.
+    NameValue(QStringLiteral("LabelTrigAngleRad"), QStringLiteral("x"), QStringLiteral("rad"));
+    NameValue(QStringLiteral("LabelTrigAngleDeg"), QStringLiteral("x"), QStringLiteral("deg"));
     AddValue(grid, panel, "Sin (x)", "LabelSinx", kWidestShort, 4);
     AddValue(grid, panel, "Cos (x)", "LabelCosx", kWidestShort, 5);
     AddValue(grid, panel, "Tan (x)", "LabelTanx", kWidestShort, 6);

@@ -169,6 +169,8 @@ void TNumberForm::BuildEntry(QGridLayout* grid) {
     grid->addWidget(edit, 0, 0);
     // Enter and leaving the box apply the entry; every key reaches the box.
     ConnectEditBox(edit);
+    // The box stands above its radix buttons, without a caption.
+    NameValue(edit->objectName(), QStringLiteral("Base Number"));
 
     auto* radixes = new QHBoxLayout;
     radixes->setSpacing(6);

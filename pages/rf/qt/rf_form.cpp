@@ -255,6 +255,10 @@ TRfForm::TRfForm(PageFormContext& context) : TPageForm(context) {
         m_panelColourCaptions.append(panel9->findChild<QLabel*>(Name(name)));
     }
 
+    // The inches stand under the millimetres, in a row without a caption of its own.
+    NameValue(QStringLiteral("LabelWaveLengthInches"), QStringLiteral("Wave Length"),
+              QStringLiteral("in"));
+
     BuildFreqBands();
 
     auto* bottom = new QHBoxLayout;

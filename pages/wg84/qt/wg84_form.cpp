@@ -279,6 +279,19 @@ TWg84Form::TWg84Form(PageFormContext& context) : TPageForm(context) {
         AttachPopupMenu(QStringLiteral("PopupMenuTgt"), {panel});
     }
     AttachPopupMenu(QStringLiteral("PopupMenuMissDist"), {panel6});
+
+    // The blocks show the same captions; the ranges stand under the offsets' unit heads.
+    NameValueGroup(panel1, QStringLiteral("Reference"));
+    NameValueGroup(panel2, QStringLiteral("Target"));
+    NameValueGroup(panel6, QStringLiteral("Miss"));
+    for (const QString& side : {QStringLiteral("Ref"), QStringLiteral("Tgt")}) {
+        for (const BlockRow& row : kRangeRows) {
+            if (row.feet != nullptr) {
+                NameValue(Suffixed(row.value, side), Name(row.caption), QStringLiteral("Nmi"));
+                NameValue(Suffixed(row.feet, side), Name(row.caption), QStringLiteral("Ft"));
+            }
+        }
+    }
 }
 
 }  // namespace quorvel

@@ -1,0 +1,73 @@
+#include "shell/program_help.h"
+
+#include "shell/program_identity.h"
+
+namespace quorvel {
+
+ProgramRequest ReadProgramArguments(int argc, const char* const* argv) {
+    if (argc != 2) {
+        return ProgramRequest::StartWindow;
+    }
+    const std::string_view argument = argv[1];
+    if (argument == "--help") {
+        return ProgramRequest::Help;
+    }
+    if (argument == "--version") {
+        return ProgramRequest::Version;
+    }
+    return ProgramRequest::StartWindow;
+}
+
+std::string_view ProgramHelpText() {
+    return R"(Usage: QuorvelII
+  or:  QuorvelII --help | --version
+
+An engineering calculator for telemetry and test-range engineers: one small window with
+seven pages (RF, Number, Math/Trig, Date/Time, WG 84, Misc, PCM Data). Inputs are edited
+from each panel's right-click menu, and every page shows all its results at once.
+
+QuorvelII takes no arguments. The directory it is started from is its program directory:
+it keeps its settings, its error log and its hardcopies there. The desktop's menu entry
+starts it through the launcher quorvel, which makes and enters the per-user directory
+${XDG_DATA_HOME:-~/.local/share}/QuorvelII first, so that a menu start keeps its files in
+one known place. SIGTERM, SIGINT and SIGHUP close the window as its close box does, with
+the settings saved.
+
+Options:
+  --help            print this text and end
+  --version         print the version and end
+
+Keys:
+  Ctrl+C            copy the page's values as text, one line per value: its caption and
+                    unit, a tab, and the text the page shows; in an edit box with a
+                    selection, the selection
+  double click on a value
+                    copy that value alone
+  Tab, Shift+Tab    move between the controls and the panels that have a menu
+  Menu, Shift+F10   open the menu of the panel that has the focus
+  Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn, Ctrl+PgUp
+                    the next or the previous page
+
+Files:
+  QuorvelII.Cfg     every page's inputs, the window position and tab, in the program
+                    directory; rewritten at every close, the previous one kept as
+                    QuorvelII.Cfg.BAK
+  ServerOptions.Opt
+                    the optional colour scheme (section COLORS), read once at start
+  SYSTEM/ERLOGS/QuorvelII.Log
+                    the error log, emptied at every start (QuorvelII.Log in the
+                    program directory when that folder does not exist)
+  Files/Hardcopies/QuorvelIIHdcpy_N.jpg
+                    the "Hardcopy" pictures (in the program directory when that folder
+                    does not exist)
+  DriverTools/DrvLoad.sh
+                    an optional script started when no port access works at start
+)";
+}
+
+std::string ProgramVersionText() {
+    return std::string(kProgramWord) + " " + std::string(kProgramVersion) + "\n" +
+           std::string(kCopyrightLine) + "\n";
+}
+
+}  // namespace quorvel
