@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "common/calendar.h"
 #include "common/number_text.h"
 #include "common/safe_math.h"
-#include "common/calendar.h"
 
 namespace quorvel {
 

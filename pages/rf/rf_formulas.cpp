@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "common/safe_math.h"
 #include "common/geodesy/horizon.h"
+#include "common/safe_math.h"
 
 namespace quorvel {
 namespace {
