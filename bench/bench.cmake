@@ -15,10 +15,12 @@ if(benchmark_FOUND)
     endforeach()
 endif()
 
-# The main window's benchmark uses Qt, so it sits in bench/qt/ and links the window library.
+# The window's benchmarks use Qt, so they sit in bench/qt/ and link the window library (the
+# log viewer's benchmark is made with the viewer).
 if(benchmark_FOUND AND TARGET quorvel_gui)
-    add_executable(main_window_bench ${CMAKE_SOURCE_DIR}/bench/qt/main_window_bench.cpp)
-    target_link_libraries(main_window_bench PRIVATE quorvel_gui benchmark::benchmark_main)
-    set_target_properties(main_window_bench PROPERTIES
-        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+    foreach(target main_window_bench page_copy_bench)
+        add_executable(${target} ${CMAKE_SOURCE_DIR}/bench/qt/${target}.cpp)
+        target_link_libraries(${target} PRIVATE quorvel_gui benchmark::benchmark_main)
+        set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+    endforeach()
 endif()
