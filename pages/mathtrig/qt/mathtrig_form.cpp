@@ -13,6 +13,7 @@
 #include <initializer_list>
 
 #include "common/qt/qt_text.h"
+#include "common/qt/value_labels.h"
 #include "pages/mathtrig/mathtrig_page.h"
 
 namespace quorvel {
@@ -38,23 +39,6 @@ int WidthFor(const QFontMetrics& metrics, const QString& widest) {
     return metrics.horizontalAdvance(widest) + 4;
 }
 
-// A result label that always asks for the room of the widest text it can show.
-class TValueLabel final : public QLabel {
-public:
-    TValueLabel(const QString& widest, QWidget* parent) : QLabel(parent), m_widest(widest) {}
-
-    QSize sizeHint() const override { return Widened(QLabel::sizeHint()); }
-    QSize minimumSizeHint() const override { return Widened(QLabel::minimumSizeHint()); }
-
-private:
-    QSize Widened(QSize size) const {
-        size.setWidth(std::max(size.width(), WidthFor(fontMetrics(), m_widest)));
-        return size;
-    }
-
-    QString m_widest;
-};
-
 // An edit box that always asks for the room of its longest text, in digits, with its frame
 // and text margins.
 class TValueEdit final : public QLineEdit {
@@ -77,12 +61,6 @@ private:
 
 QString Name(const char* text) {
     return QString::fromLatin1(text);
-}
-
-QLabel* MakeCaption(QWidget* parent, const char* text) {
-    auto* label = new QLabel(Name(text), parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 QGridLayout* PanelGrid(QFrame* panel) {
@@ -143,7 +121,7 @@ QFrame* TMathTrigForm::AddPanel(QGridLayout* grid, const char* name, int row, in
 
 QLineEdit* TMathTrigForm::AddEdit(QGridLayout* grid, QFrame* panel, const char* caption,
                                   const char* name, int widestLength, int row) {
-    grid->addWidget(MakeCaption(panel, caption), row, 0);
+    grid->addWidget(MakeCaption(panel, QString(), caption), row, 0);
     auto* edit = new TValueEdit(widestLength, panel);
     edit->setObjectName(Name(name));
     grid->addWidget(edit, row, 1);
@@ -154,7 +132,7 @@ QLineEdit* TMathTrigForm::AddEdit(QGridLayout* grid, QFrame* panel, const char* 
 QLabel* TMathTrigForm::AddValue(QGridLayout* grid, QFrame* panel, const char* caption,
                                 const char* name, const QString& widest, int row) {
     if (caption != nullptr) {
-        grid->addWidget(MakeCaption(panel, caption), row, 0);
+        grid->addWidget(MakeCaption(panel, QString(), caption), row, 0);
     }
     auto* value = new TValueLabel(widest, panel);
     value->setObjectName(Name(name));
@@ -191,7 +169,7 @@ void TMathTrigForm::BuildArcs(QGridLayout* main) {
     AddValue(grid, panel, "Arc Cos (x)", "LabelArcCosx", kWidestShort, 2);
     AddValue(grid, panel, "Arc Tan (x)", "LabelArcTanx", kWidestShort, 3);
     // The one unit caption stands beside the three results it applies to.
-    grid->addWidget(MakeCaption(panel, "deg"), 1, 2, 3, 1, Qt::AlignVCenter);
+    grid->addWidget(MakeCaption(panel, QString(), "deg"), 1, 2, 3, 1, Qt::AlignVCenter);
 }
 
 void TMathTrigForm::BuildExponents(QGridLayout* main) {

@@ -11,6 +11,7 @@
 #include <array>
 #include <span>
 
+#include "common/qt/value_labels.h"
 #include "pages/misc/misc_page.h"
 
 namespace quorvel {
@@ -73,24 +74,6 @@ QString Name(const char* text) {
     return QString::fromLatin1(text);
 }
 
-// A result label that always asks for the room of the widest value it can show, so that a
-// long value is never clipped and the columns do not move when values change.
-class TValueLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    QSize sizeHint() const override { return Widened(QLabel::sizeHint()); }
-    QSize minimumSizeHint() const override { return Widened(QLabel::minimumSizeHint()); }
-
-private:
-    QSize Widened(QSize size) const {
-        // A little room beyond the text, so that rounding of glyph advances never cuts the
-        // last digit.
-        size.setWidth(std::max(size.width(), fontMetrics().horizontalAdvance(kWidestValue) + 4));
-        return size;
-    }
-};
-
 // Fills a panel with its rows: the caption on the left, the value right-aligned beside it, so
 // that the decimal points of a panel line up.
 void AddValueRows(QFrame* panel, std::span<const ValueRow> rows) {
@@ -105,7 +88,7 @@ void AddValueRows(QFrame* panel, std::span<const ValueRow> rows) {
         caption->setTextFormat(Qt::PlainText);
         caption->setText(Name(line.caption));
         grid->addWidget(caption, row, 0);
-        auto* value = new TValueLabel(panel);
+        auto* value = new TValueLabel(kWidestValue, panel);
         value->setObjectName(Name(line.value));
         value->setTextFormat(Qt::PlainText);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -13,6 +13,7 @@
 
 #include "common/qt/menu_items.h"
 #include "common/qt/qt_text.h"
+#include "common/qt/value_labels.h"
 #include "pages/pcm/pcm_page.h"
 
 namespace quorvel {
@@ -71,34 +72,8 @@ constexpr std::array kPanels{
     ValuePanel{"PanelBert", "LabelBerInfo", "BER Info", kBerRows, PcmDataPageModel::kMenuBer},
 };
 
-// A result label that always asks for the room of the widest value it can show, so that a
-// long value is never clipped and the column does not move when values change.
-class TValueLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    QSize sizeHint() const override { return Widened(QLabel::sizeHint()); }
-    QSize minimumSizeHint() const override { return Widened(QLabel::minimumSizeHint()); }
-
-private:
-    QSize Widened(QSize size) const {
-        // A little room beyond the text, so that rounding of glyph advances never cuts the
-        // last digit.
-        size.setWidth(std::max(size.width(), fontMetrics().horizontalAdvance(kWidestValue) + 4));
-        return size;
-    }
-};
-
 QString Name(const char* text) {
     return QString::fromLatin1(text);
-}
-
-QLabel* MakeCaption(QWidget* parent, const QString& name, const char* text) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromLatin1(text));
-    return label;
 }
 
 // The caption's object name: "Caption" and the value's name without its "Label".
@@ -139,7 +114,7 @@ QFrame* MakePanel(QWidget* parent, const ValuePanel& layout, int captionWidth) {
     int row = 1;
     for (const ValueRow& line : layout.rows) {
         grid->addWidget(MakeCaption(panel, CaptionName(line.value), line.caption), row, 0);
-        auto* value = new TValueLabel(panel);
+        auto* value = new TValueLabel(kWidestValue, panel);
         value->setObjectName(Name(line.value));
         value->setTextFormat(Qt::PlainText);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <span>
 
+#include "common/qt/value_labels.h"
 #include "pages/rf/rf_page.h"
 #include "shell/qt/scheme_colours.h"
 
@@ -111,34 +112,8 @@ constexpr std::array kBands{
     Band{"NATO E Band", "Label27", "2185.0  -  2484.5"},
 };
 
-// A result label that always asks for the room of the widest value it can show, so that a
-// long value is never clipped and the columns do not move when values change.
-class TValueLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    QSize sizeHint() const override { return Widened(QLabel::sizeHint()); }
-    QSize minimumSizeHint() const override { return Widened(QLabel::minimumSizeHint()); }
-
-private:
-    QSize Widened(QSize size) const {
-        // A little room beyond the text, so that rounding of glyph advances never cuts the
-        // last digit.
-        size.setWidth(std::max(size.width(), fontMetrics().horizontalAdvance(kWidestValue) + 4));
-        return size;
-    }
-};
-
 QString Name(const char* text) {
     return QString::fromLatin1(text);
-}
-
-QLabel* MakeCaption(QWidget* parent, const QString& name, const char* text) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromLatin1(text));
-    return label;
 }
 
 // The caption's object name: "Caption" and the value's name without its "Label".
@@ -167,7 +142,7 @@ QGridLayout* AddValueRows(QFrame* panel, std::span<const ValueRow> rows, int cap
         if (*line.caption != '\0') {
             grid->addWidget(MakeCaption(panel, CaptionName(line.value), line.caption), row, 0);
         }
-        auto* value = new TValueLabel(panel);
+        auto* value = new TValueLabel(kWidestValue, panel);
         value->setObjectName(Name(line.value));
         value->setTextFormat(Qt::PlainText);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

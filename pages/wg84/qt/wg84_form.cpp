@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "common/qt/value_labels.h"
 #include "pages/wg84/wg84_page.h"
 
 namespace quorvel {
@@ -23,39 +24,12 @@ const char* const kWidestAngle = "-888 88 88.888";
 const char* const kWidestShort = "88888888";
 const char* const kWidestLong = "888888888888";
 
-// A value label that always asks for the room of the widest text it can show, and a little
-// more, so that rounding of glyph advances never cuts the last digit.
-class TValueLabel final : public QLabel {
-public:
-    TValueLabel(QWidget* parent, const char* widest)
-        : QLabel(parent), m_widest(QString::fromLatin1(widest)) {}
-
-    QSize sizeHint() const override { return Widened(QLabel::sizeHint()); }
-    QSize minimumSizeHint() const override { return Widened(QLabel::minimumSizeHint()); }
-
-private:
-    QSize Widened(QSize size) const {
-        size.setWidth(std::max(size.width(), fontMetrics().horizontalAdvance(m_widest) + 4));
-        return size;
-    }
-
-    QString m_widest;
-};
-
 QString Name(const char* text) {
     return QString::fromLatin1(text);
 }
 
-QLabel* MakeCaption(QWidget* parent, const QString& name, const char* text) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromLatin1(text));
-    return label;
-}
-
 QLabel* MakeValue(QWidget* parent, const QString& name, const char* widest) {
-    auto* label = new TValueLabel(parent, widest);
+    auto* label = new TValueLabel(QString::fromLatin1(widest), parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
