@@ -3,7 +3,6 @@
 // by key; quorvel-cli runs the same command with the same boxes on the same settings file; and
 // every one of the 38 value labels must show the program's text.
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +12,7 @@
 
 #include <memory>
 
+#include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
@@ -22,25 +22,17 @@ namespace quorvel {
 namespace {
 
 using testing::AnswerNextModal;
-using testing::QuietRun;
+using testing::PageProgram;
+using testing::PageView;
+using testing::RightClick;
 using testing::ScratchWorkingDirectory;
 
 constexpr int kWg84Tab = 4;
 
 // A program run in the current working directory, on the WG 84 tab.
-struct Program {
-    Program() : window(std::make_unique<TQuorvelMainForm>(quiet.Run())) {
-        window->show();
-        window->TabControl()->SetTabIndex(kWg84Tab);
-        window->ShowSelectedPage();
-    }
-    ~Program() { window->close(); }
-    TPageForm& Wg84() { return *window->Page(kWg84Tab); }
-
-    QuietRun quiet;
-    std::unique_ptr<TQuorvelMainForm> window;
+struct Program : PageProgram {
+    Program() : PageProgram(kWg84Tab, PageView::SelectTab) {}
 };
-
 // "EditEast=1;EditUp=1000" as the boxes and texts to type.
 QList<QPair<QString, QString>> Typed(const QString& boxes) {
     QList<QPair<QString, QString>> typed;
@@ -121,15 +113,12 @@ private slots:
             dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
         if (command == QLatin1String("PopupMenuMissDist")) {
-            QWidget* panel = program.Wg84().findChild<QWidget*>(QStringLiteral("Panel6"));
-            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                    panel->mapToGlobal(QPoint(2, 2)));
-            QApplication::sendEvent(panel, &event);
+            RightClick(program.Find(QStringLiteral("Panel6")));
         } else {
             const QString menu = command.endsWith(QLatin1String("Ref"))
                                      ? QStringLiteral("PopupMenuRef")
                                      : QStringLiteral("PopupMenuTgt");
-            auto* item = program.Wg84().PopupMenuNamed(menu)->findChild<QAction*>(command);
+            auto* item = program.Page().PopupMenuNamed(menu)->findChild<QAction*>(command);
             QVERIFY(item != nullptr);
             item->trigger();
         }
@@ -139,7 +128,7 @@ private slots:
         for (const QString& line : lines) {
             const QString name = line.section(u'\t', 0, 0);
             const QString text = line.section(u'\t', 1);
-            const auto* label = program.Wg84().findChild<QLabel*>(name);
+            const auto* label = program.Page().findChild<QLabel*>(name);
             QVERIFY2(label != nullptr, qPrintable(name));
             if (label->text() != text) {
                 different << QStringLiteral("%1: window \"%2\", quorvel-cli \"%3\"")

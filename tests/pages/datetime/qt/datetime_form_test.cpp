@@ -2,7 +2,6 @@
 // clock's moment, its panel, captions and hints, the longest texts, its popup menu, the three
 // commands through the text-entry box and the two dialogs, a restart, and the colours.
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +12,7 @@
 #include <memory>
 
 #include "pages/datetime/datetime_page.h"
+#include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
@@ -23,7 +23,10 @@ namespace quorvel {
 namespace {
 
 using testing::AnswerNextModal;
-using testing::QuietRun;
+using testing::PageProgram;
+using testing::PageView;
+using testing::RightClick;
+using testing::RunPopupCommand;
 using testing::ScratchWorkingDirectory;
 using testing::WriteFileBytes;
 
@@ -36,50 +39,10 @@ CalendarReading Valentines2006() {
 
 // One run of the program in the current working directory, its clock reading `now`, on the
 // Date/Time tab.
-struct Program {
-    explicit Program(const CalendarReading& now = Valentines2006()) {
-        quiet.Clock().SetCalendar(now);
-        window = std::make_unique<TQuorvelMainForm>(quiet.Run());
-        window->show();
-        window->TabControl()->SetTabIndex(kDateTimeTab);
-        window->TabControlChange();
-    }
-    ~Program() { window->close(); }
-    TPageForm& Page() { return *window->Page(kDateTimeTab); }
-    template <typename T = QWidget>
-    T* Find(const QString& name) {
-        return Page().findChild<T*>(name);
-    }
-    QString Text(const QString& name) { return Find<QLabel>(name)->text(); }
-
-    QuietRun quiet;
-    std::unique_ptr<TQuorvelMainForm> window;
+struct Program : PageProgram {
+    explicit Program(const CalendarReading& now = Valentines2006())
+        : PageProgram(kDateTimeTab, PageView::SelectTab, now) {}
 };
-
-// Right-clicks the control and returns the popup menu that opened (nullptr for none).
-QMenu* RightClick(QWidget* target) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                            target->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(target, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu != nullptr) {
-        menu->hide();
-    }
-    return menu;
-}
-
-// Picks the menu item of that object name from the menu that opens over the label.
-void RunCommand(Program& program, const QString& over, const QString& item) {
-    QMenu* menu = RightClick(program.Find(over));
-    QVERIFY(menu != nullptr);
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == item) {
-            action->trigger();
-            return;
-        }
-    }
-    QFAIL(qPrintable("no menu item " + item));
-}
 
 // Answers the next modal window: types `text` into its edit box `box`, leaves the box, then
 // presses `button`. Notes the window's title.
@@ -223,7 +186,7 @@ private slots:
         QString title;
         AnswerDialog(QStringLiteral("EditValue"), QStringLiteral("6100"), QStringLiteral("OKBtn"),
                      &title);
-        RunCommand(program, "LabelJulianDate", QStringLiteral("EditJulianDate1"));
+        RunPopupCommand(program.Find("LabelJulianDate"), QStringLiteral("EditJulianDate1"));
         QCOMPARE(title, QStringLiteral("Input Value between 0 & 9366"));
         QCOMPARE(program.Text("LabelGregDate"), QStringLiteral("04/10/2006"));
         QCOMPARE(program.Text("LabelMonth"), QStringLiteral("Apr"));
@@ -236,7 +199,7 @@ private slots:
         QString title;
         AnswerDialog(QStringLiteral("EditTod"), QStringLiteral("24:00:00"), QStringLiteral("OKBtn"),
                      &title);
-        RunCommand(program, "LabelTodHms", QStringLiteral("EditTimeOfDay1"));
+        RunPopupCommand(program.Find("LabelTodHms"), QStringLiteral("EditTimeOfDay1"));
         QCOMPARE(title, QStringLiteral("Enter Time of Day  hh:mm:ss"));
         QCOMPARE(program.Text("LabelTodHms"), QStringLiteral(" 00:00:00"));
         QCOMPARE(program.Text("LabelTod"), QStringLiteral("(0 Seconds)"));
@@ -249,7 +212,7 @@ private slots:
         QString title;
         AnswerDialog(QStringLiteral("EditGreg"), QStringLiteral("12/25/2010"),
                      QStringLiteral("CancelBtn"), &title);
-        RunCommand(program, "LabelGregDate", QStringLiteral("EditGregorianDate1"));
+        RunPopupCommand(program.Find("LabelGregDate"), QStringLiteral("EditGregorianDate1"));
         QCOMPARE(title, QStringLiteral("Enter Gregorian Date xx/xx/xx or xx/xx/xxxx"));
         QCOMPARE(program.Text("LabelGregDate"), QStringLiteral("02/14/2006"));
         QCOMPARE(program.Text("LabelJulianDate"), QStringLiteral("6045"));
@@ -261,7 +224,7 @@ private slots:
             Program first;
             AnswerDialog(QStringLiteral("EditGreg"), QStringLiteral("07/04/1999"),
                          QStringLiteral("OKBtn"));
-            RunCommand(first, "Panel1", QStringLiteral("EditGregorianDate1"));
+            RunPopupCommand(first.Find("Panel1"), QStringLiteral("EditGregorianDate1"));
             QCOMPARE(first.Text("LabelGregDate"), QStringLiteral("07/04/1999"));
         }
         Program second(CalendarReading{2010, 8, 1, 6, 0, 0, 0});

@@ -4,7 +4,6 @@
 // whole.
 #include <QApplication>
 #include <QCheckBox>
-#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +18,7 @@
 
 #include "pages/mathtrig/angle_factors.h"
 #include "pages/mathtrig/mathtrig_page.h"
+#include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
@@ -30,7 +30,11 @@ namespace {
 
 using mathtrig::DegreesToRadians;
 using testing::AnswerNextModal;
-using testing::QuietRun;
+using testing::AnswerTextEntry;
+using testing::PageProgram;
+using testing::PageView;
+using testing::RightClick;
+using testing::RunPopupCommand;
 using testing::ScratchWorkingDirectory;
 using testing::WriteFileBytes;
 
@@ -50,25 +54,10 @@ void WriteSettings(const ScratchWorkingDirectory& dir, const QByteArray& section
 }
 
 // One run of the program in the current working directory, on the Math/Trig tab.
-struct Program {
-    Program() : window(std::make_unique<TQuorvelMainForm>(quiet.Run())) {
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        active = QTest::qWaitForWindowActive(window.get());
-    }
-    ~Program() { window->close(); }
-    TPageForm& Page() { return *window->Page(kMathTrigTab); }
+struct Program : PageProgram {
+    Program() : PageProgram(kMathTrigTab, PageView::Activate) {}
     MathTrigPageModel& Model() { return static_cast<MathTrigPageModel&>(Page().Model()); }
-    template <typename T = QWidget>
-    T* Find(const QString& name) {
-        return Page().findChild<T*>(name);
-    }
-    QString Text(const QString& name) { return Find<QLabel>(name)->text(); }
     QLineEdit* Edit(const QString& name) { return Find<QLineEdit>(name); }
-
-    QuietRun quiet;
-    std::unique_ptr<TQuorvelMainForm> window;
-    bool active = false;
 };
 
 // Types `text` over the box's whole text, as a user who clicked into it and selected all.
@@ -80,47 +69,6 @@ void TypeOver(QLineEdit* edit, const QString& text) {
     } else {
         QTest::keyClicks(edit, text);
     }
-}
-
-// Right-clicks the control and returns the popup menu that opened (nullptr for none).
-QMenu* RightClick(QWidget* target) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                            target->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(target, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu != nullptr) {
-        menu->hide();
-    }
-    return menu;
-}
-
-// Picks the command from the menu that opens over the control.
-void RunCommand(Program& program, const QString& control, const QString& caption) {
-    QMenu* menu = RightClick(program.Find(control));
-    QVERIFY(menu != nullptr);
-    for (QAction* item : menu->actions()) {
-        if (item->text() == caption) {
-            item->trigger();
-            return;
-        }
-    }
-    QFAIL(qPrintable("no command " + caption));
-}
-
-// Answers the next text-entry box with `text` and OK, noting its title and prompt.
-void AnswerTextEntry(const QString& text, QString* title = nullptr, QString* prompt = nullptr) {
-    AnswerNextModal([text, title, prompt](QWidget* box) {
-        if (title != nullptr) {
-            *title = box->windowTitle();
-        }
-        if (prompt != nullptr) {
-            *prompt = box->findChild<QLabel*>(QStringLiteral("PromptLabel"))->text();
-        }
-        auto* edit = box->findChild<QLineEdit*>(QStringLiteral("EditValue"));
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        box->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-    });
 }
 
 // The captions (unnamed labels and the check box) of a panel, in creation order.
@@ -363,16 +311,16 @@ private slots:
         Program program;
         QString title;
         QString prompt;
-        AnswerTextEntry(QStringLiteral("200"), &title, &prompt);
-        RunCommand(program, QStringLiteral("LabelDmsDeg"), QStringLiteral("Degrees"));
+        AnswerTextEntry(QStringLiteral("200"), &prompt, nullptr, &title);
+        RunPopupCommand(program.Find(QStringLiteral("LabelDmsDeg")), QStringLiteral("Degrees"));
         QCOMPARE(title, QStringLiteral("Input Value between -180.000 & 180.000"));
         QCOMPARE(prompt, QStringLiteral("Enter Angle in Degrees"));
         QCOMPARE_EXACT(program.Model().Values().dmsAngle, DegreesToRadians(180));
         QCOMPARE(program.Text("LabelDmsDeg"), QStringLiteral("180.0000"));
         QCOMPARE(program.Text("LabelDmsRad"), QStringLiteral("3.14159"));
 
-        AnswerTextEntry(QStringLiteral("-1.25"), &title, &prompt);
-        RunCommand(program, QStringLiteral("Panel1"), QStringLiteral("Radians"));
+        AnswerTextEntry(QStringLiteral("-1.25"), &prompt, nullptr, &title);
+        RunPopupCommand(program.Find(QStringLiteral("Panel1")), QStringLiteral("Radians"));
         QCOMPARE(title, QStringLiteral("Input Value between -3.142 & 3.142"));
         QCOMPARE(prompt, QStringLiteral("Enter Angle in Radians"));
         QCOMPARE(program.Text("LabelDmsRad"), QStringLiteral("-1.25000"));
@@ -383,7 +331,7 @@ private slots:
         AnswerNextModal([](QWidget* box) {
             box->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
         });
-        RunCommand(program, QStringLiteral("Panel1"), QStringLiteral("Degrees"));
+        RunPopupCommand(program.Find(QStringLiteral("Panel1")), QStringLiteral("Degrees"));
         QCOMPARE_EXACT(program.Model().Values().dmsAngle, -1.25);
     }
 
@@ -409,7 +357,8 @@ private slots:
             QTest::keyClicks(edit, QStringLiteral("-45 3q0 00"));
             dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
-        RunCommand(program, QStringLiteral("Panel1"), QStringLiteral("Degrees Minutes Seconds"));
+        RunPopupCommand(program.Find(QStringLiteral("Panel1")),
+                        QStringLiteral("Degrees Minutes Seconds"));
         QCOMPARE(name, QStringLiteral("TPromptDmsDlg"));
         QCOMPARE(title, QStringLiteral("Enter Degrees Minutes Seconds"));
         QCOMPARE(opened, QStringLiteral("000 00 00.000"));
@@ -428,7 +377,8 @@ private slots:
             QTest::keyClicks(edit, QStringLiteral("10 0 0"));
             QTest::keyClick(edit, Qt::Key_Escape);
         });
-        RunCommand(program, QStringLiteral("Panel1"), QStringLiteral("Degrees Minutes Seconds"));
+        RunPopupCommand(program.Find(QStringLiteral("Panel1")),
+                        QStringLiteral("Degrees Minutes Seconds"));
         QCOMPARE_EXACT(program.Model().Values().dmsAngle, DegreesToRadians(-45.5));
     }
 
@@ -470,7 +420,7 @@ private slots:
             TypeOver(base, QStringLiteral("3.25"));
             QTest::keyClick(base, Qt::Key_Return);
             AnswerTextEntry(QStringLiteral("1.5"));
-            RunCommand(first, QStringLiteral("Panel1"), QStringLiteral("Radians"));
+            RunPopupCommand(first.Find(QStringLiteral("Panel1")), QStringLiteral("Radians"));
         }
         Program second;
         QVERIFY(second.Find<QCheckBox>("CheckBoxTrigAngleRadians")->isChecked());
@@ -500,7 +450,7 @@ private slots:
         enter("EditExponentsX", "2.5");
         enter("EditExponentsExp", "");
         AnswerTextEntry(QStringLiteral("-123.4567"));
-        RunCommand(program, QStringLiteral("Panel1"), QStringLiteral("Degrees"));
+        RunPopupCommand(program.Find(QStringLiteral("Panel1")), QStringLiteral("Degrees"));
 
         QProcess cli;
         cli.setWorkingDirectory(dir.Path());

@@ -4,7 +4,6 @@
 // allow shown whole.
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include <memory>
 
 #include "pages/misc/misc_page.h"
+#include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
@@ -25,7 +25,10 @@ namespace quorvel {
 namespace {
 
 using testing::AnswerNextModal;
-using testing::QuietRun;
+using testing::AnswerTextEntry;
+using testing::PageProgram;
+using testing::RightClick;
+using testing::RunPopupCommand;
 using testing::ScratchWorkingDirectory;
 using testing::WriteFileBytes;
 
@@ -38,60 +41,9 @@ void WriteSettings(const ScratchWorkingDirectory& dir, const QByteArray& miscLin
 }
 
 // One run of the program in the current working directory, on the Misc tab.
-struct Program {
-    Program() : window(std::make_unique<TQuorvelMainForm>(quiet.Run())) { window->show(); }
-    ~Program() { window->close(); }
-    TPageForm& Misc() { return *window->Page(kMiscTab); }
-    template <typename T = QWidget>
-    T* Find(const QString& name) {
-        return Misc().findChild<T*>(name);
-    }
-    QString Text(const QString& name) { return Find<QLabel>(name)->text(); }
-
-    QuietRun quiet;
-    std::unique_ptr<TQuorvelMainForm> window;
+struct Program : PageProgram {
+    Program() : PageProgram(kMiscTab) {}
 };
-
-// Right-clicks the control and returns the popup menu that opened (nullptr for none).
-QMenu* RightClick(QWidget* target) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                            target->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(target, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu != nullptr) {
-        menu->hide();
-    }
-    return menu;
-}
-
-// Picks the item of that caption from the menu that opens over the panel.
-void RunCommand(Program& program, const QString& panel, const QString& caption) {
-    QMenu* menu = RightClick(program.Find(panel));
-    QVERIFY(menu != nullptr);
-    for (QAction* item : menu->actions()) {
-        if (item->text() == caption) {
-            item->trigger();
-            return;
-        }
-    }
-    QFAIL(qPrintable("no item " + caption));
-}
-
-// Answers the next text-entry box with `text` and OK, noting its prompt and starting text.
-void AnswerTextEntry(const QString& text, QString* prompt = nullptr, QString* start = nullptr) {
-    AnswerNextModal([text, prompt, start](QWidget* box) {
-        if (prompt != nullptr) {
-            *prompt = box->findChild<QLabel*>(QStringLiteral("PromptLabel"))->text();
-        }
-        auto* edit = box->findChild<QLineEdit*>(QStringLiteral("EditValue"));
-        if (start != nullptr) {
-            *start = edit->text();
-        }
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        box->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-    });
-}
 
 void CancelTextEntry() {
     AnswerNextModal([](QWidget* box) {
@@ -118,9 +70,9 @@ private slots:
         ScratchWorkingDirectory dir;
         WriteSettings(dir);
         Program program;
-        QCOMPARE(program.Misc().metaObject()->className(), "quorvel::TMiscCalcForm");
-        QVERIFY(program.Misc().isVisible());
-        QCOMPARE(program.Misc().Caption(), QStringLiteral("Misc Functions"));
+        QCOMPARE(program.Page().metaObject()->className(), "quorvel::TMiscCalcForm");
+        QVERIFY(program.Page().isVisible());
+        QCOMPARE(program.Page().Caption(), QStringLiteral("Misc Functions"));
         QCOMPARE(kResultLabels.size(), 14);
         for (const QString& name : kResultLabels) {
             QVERIFY2(program.Find<QLabel>(name) != nullptr, qPrintable(name));
@@ -203,7 +155,7 @@ private slots:
         ScratchWorkingDirectory dir;
         WriteSettings(dir);
         Program program;
-        QMenu* menu = program.Misc().PopupMenuNamed(menuName);
+        QMenu* menu = program.Page().PopupMenuNamed(menuName);
         QVERIFY(menu != nullptr);
         QStringList shown;
         for (const QAction* item : menu->actions()) {
@@ -228,7 +180,7 @@ private slots:
         QString prompt;
         QString start;
         AnswerTextEntry(QStringLiteral("6076.115489"), &prompt, &start);
-        RunCommand(program, "LabelFt", QStringLiteral("Feet"));
+        RunPopupCommand(program.Find("LabelFt"), QStringLiteral("Feet"));
         QCOMPARE(prompt, QStringLiteral("Enter Distance in Feet"));
         QCOMPARE(start, QStringLiteral("0.000"));
         QCOMPARE(program.Text("LabelNmi"), QStringLiteral("1.000"));
@@ -236,16 +188,16 @@ private slots:
         QCOMPARE(program.Text("LabelMeters"), QStringLiteral("1852.023"));
 
         AnswerTextEntry(QStringLiteral("1"), &prompt);
-        RunCommand(program, "Panel3", QStringLiteral("G's"));
+        RunPopupCommand(program.Find("Panel3"), QStringLiteral("G's"));
         QCOMPARE(prompt, QStringLiteral("Enter G Force in G's"));
         QCOMPARE(program.Text("LabelAccelZ"), QStringLiteral("-32.173"));
         AnswerTextEntry(QStringLiteral("32.17349"), &prompt, &start);
-        RunCommand(program, "Panel3", QStringLiteral("Z Acceleration"));
+        RunPopupCommand(program.Find("Panel3"), QStringLiteral("Z Acceleration"));
         QCOMPARE(start, QStringLiteral("-32.173"));
         QCOMPARE(program.Text("LabelGs"), QStringLiteral("-1.000"));
 
         AnswerTextEntry(QStringLiteral("100"));
-        RunCommand(program, "Panel2", QStringLiteral("Knots"));
+        RunPopupCommand(program.Find("Panel2"), QStringLiteral("Knots"));
         QCOMPARE(program.Text("LabelStatuteMph"), QStringLiteral("115.078"));
         QCOMPARE(program.Text("LabelFps"), QStringLiteral("168.781"));
     }
@@ -255,10 +207,10 @@ private slots:
         WriteSettings(dir);
         Program program;
         AnswerTextEntry(QStringLiteral("0.0075"));
-        RunCommand(program, "Panel1", QStringLiteral("Nautical Miles"));
+        RunPopupCommand(program.Find("Panel1"), QStringLiteral("Nautical Miles"));
         QCOMPARE(program.Text("LabelNmi"), QStringLiteral("0.007"));
         CancelTextEntry();
-        RunCommand(program, "Panel1", QStringLiteral("Feet"));
+        RunPopupCommand(program.Find("Panel1"), QStringLiteral("Feet"));
         QCOMPARE(program.Text("LabelNmi"), QStringLiteral("0.007"));
         QCOMPARE(program.Text("LabelFt"), QStringLiteral("45.571"));
     }
@@ -269,13 +221,13 @@ private slots:
         {
             Program first;
             AnswerTextEntry(QStringLiteral("3"));
-            RunCommand(first, "Panel4", QStringLiteral("X Magnitude"));
+            RunPopupCommand(first.Find("Panel4"), QStringLiteral("X Magnitude"));
             AnswerTextEntry(QStringLiteral("4"));
-            RunCommand(first, "Panel4", QStringLiteral("Y Magnitude"));
+            RunPopupCommand(first.Find("Panel4"), QStringLiteral("Y Magnitude"));
             AnswerTextEntry(QStringLiteral("12"));
-            RunCommand(first, "Panel4", QStringLiteral("Z Magnitude"));
+            RunPopupCommand(first.Find("Panel4"), QStringLiteral("Z Magnitude"));
             AnswerTextEntry(QStringLiteral("1"));
-            RunCommand(first, "Panel1", QStringLiteral("Statute Miles"));
+            RunPopupCommand(first.Find("Panel1"), QStringLiteral("Statute Miles"));
             QCOMPARE(first.Text("LabelVectorLength"), QStringLiteral("13.000"));
         }
         const std::string settings = dir.FileText(QStringLiteral("QuorvelII.Cfg"));
@@ -345,7 +297,7 @@ private slots:
         WriteSettings(dir, lines);
         Program program;
         QCOMPARE(program.Text(label), text);
-        TPageForm& page = program.Misc();
+        TPageForm& page = program.Page();
         QVERIFY(page.rect().contains(page.childrenRect()));
         for (const QWidget* widget : page.findChildren<QWidget*>()) {
             if (widget->isWindow()) {

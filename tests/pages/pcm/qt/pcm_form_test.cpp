@@ -2,7 +2,6 @@
 // three panels under their headings, wide values, the popup menus with the FSP Position and
 // PRN submenus, the two messages, the colours and the settings across a restart.
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +15,7 @@
 #include "common/qt/menu_items.h"
 #include "pages/pcm/pcm_page.h"
 #include "pages/pcm/qt/pcm_form.h"
+#include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/scheme_colours.h"
@@ -24,7 +24,11 @@ namespace quorvel {
 namespace {
 
 using testing::AnswerNextModal;
-using testing::QuietRun;
+using testing::AnswerTextEntry;
+using testing::MenuCommand;
+using testing::PageProgram;
+using testing::RightClick;
+using testing::RunPopupCommand;
 using testing::ScratchWorkingDirectory;
 using testing::WriteFileBytes;
 
@@ -41,61 +45,16 @@ void WriteSettings(const QByteArray& section = QByteArray()) {
 }
 
 // One run of the program in the current working directory.
-struct Program {
-    Program() : window(std::make_unique<TQuorvelMainForm>(quiet.Run())) { window->show(); }
-    ~Program() { window->close(); }
-    TPcmDataForm& Pcm() { return *qobject_cast<TPcmDataForm*>(window->Page(kPcmTab)); }
-    template <typename T = QWidget>
-    T* Find(const QString& name) {
-        return Pcm().findChild<T*>(name);
-    }
-    QString Text(const QString& name) { return Find<QLabel>(name)->text(); }
-
-    QuietRun quiet;
-    std::unique_ptr<TQuorvelMainForm> window;
+struct Program : PageProgram {
+    Program() : PageProgram(kPcmTab) {}
+    TPcmDataForm& Pcm() { return *qobject_cast<TPcmDataForm*>(&Page()); }
 };
-
-// Right-clicks the control and returns the popup menu that opened (nullptr for none).
-QMenu* RightClick(QWidget* target) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                            target->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(target, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu != nullptr) {
-        menu->hide();
-    }
-    return menu;
-}
-
-// The item of that caption in the menu or any of its submenus.
-QAction* Item(QMenu* menu, const QString& caption) {
-    for (QAction* item : menu->findChildren<QAction*>()) {
-        if (item->text() == caption && item->menu() == nullptr) {
-            return item;
-        }
-    }
-    return nullptr;
-}
-
-// Picks the command from the menu that opens over the panel.
-void RunCommand(Program& program, const QString& panel, const QString& caption) {
-    QMenu* menu = RightClick(program.Find(panel));
-    QVERIFY(menu != nullptr);
-    QAction* item = Item(menu, caption);
-    QVERIFY2(item != nullptr, qPrintable("no command " + caption));
-    item->trigger();
-}
 
 void TypeAnswer(QWidget* box, const QString& text) {
     auto* edit = box->findChild<QLineEdit*>(QStringLiteral("EditValue"));
     edit->selectAll();
     QTest::keyClicks(edit, text);
     box->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-}
-
-// Answers the next text-entry box with `text` and OK.
-void AnswerTextEntry(const QString& text) {
-    AnswerNextModal([text](QWidget* box) { TypeAnswer(box, text); });
 }
 
 // Closes the next message box with OK, noting its text.
@@ -306,8 +265,8 @@ private slots:
         WriteSettings();
         Program program;
         QMenu* basic = program.Pcm().PopupMenuNamed("PopupMenuBasic");
-        QAction* leads = Item(basic, "Leads");
-        QAction* trails = Item(basic, "Trails");
+        QAction* leads = MenuCommand(basic, "Leads");
+        QAction* trails = MenuCommand(basic, "Trails");
         QVERIFY(leads != nullptr && trails != nullptr);
         QCOMPARE(leads->objectName(), QStringLiteral("PopMenuLeads1"));
         QVERIFY(leads->isChecked());
@@ -329,7 +288,7 @@ private slots:
             AnswerMessage(&message);
             TypeAnswer(box, QStringLiteral("129"));
         });
-        RunCommand(program, "PanelBasics", "Words Per Minor Frame");
+        RunPopupCommand(program.Find("PanelBasics"), "Words Per Minor Frame");
         QCOMPARE(message, QStringLiteral("Must be an even number, bumping WPF by 1"));
         QCOMPARE(program.Text("LabelWpf"), QStringLiteral("130"));
         QCOMPARE(program.Text("LabelNumDataWds"), QStringLiteral("127"));
@@ -346,7 +305,7 @@ private slots:
         }
         QString message;
         AnswerMessage(&message);
-        RunCommand(program, "PanelDataWord", "Word Start");
+        RunPopupCommand(program.Find("PanelDataWord"), "Word Start");
         QCOMPARE(message, QStringLiteral("Not Enough Words Per Frame"));
         QStringList after;
         for (const QString& name : kResultLabels) {
@@ -360,9 +319,9 @@ private slots:
         WriteSettings();
         Program program;
         AnswerTextEntry(QStringLiteral("10"));
-        RunCommand(program, "PanelDataWord", "Word Start");
+        RunPopupCommand(program.Find("PanelDataWord"), "Word Start");
         AnswerTextEntry(QStringLiteral("5"));
-        RunCommand(program, "PanelDataWord", "Word Interval");
+        RunPopupCommand(program.Find("PanelDataWord"), "Word Interval");
         QCOMPARE(program.Text("LabelDataWdStartWord"), QStringLiteral("10"));
         QCOMPARE(program.Text("LabelDataWdStopWord"), QStringLiteral("125"));
         QCOMPARE(program.Text("LabelUpsPerMinor"), QStringLiteral("24"));
@@ -403,9 +362,9 @@ private slots:
         {
             Program first;
             AnswerTextEntry(QStringLiteral("2000000"));
-            RunCommand(first, "PanelBasics", "Bit Rate");
-            RunCommand(first, "PanelBasics", "Trails");
-            RunCommand(first, "PanelBert", "2 ^ 15");
+            RunPopupCommand(first.Find("PanelBasics"), "Bit Rate");
+            RunPopupCommand(first.Find("PanelBasics"), "Trails");
+            RunPopupCommand(first.Find("PanelBert"), "2 ^ 15");
             QCOMPARE(first.Text("LabelBer"), QStringLiteral("61"));
         }
         // The data word as the page showed it: the stored start 0 was raised past the sync
@@ -420,7 +379,7 @@ private slots:
         QCOMPARE(second.Text("LabelFspPos"), QStringLiteral("Trails"));
         QCOMPARE(second.Text("LabelDataWdStartWord"), QStringLiteral("4"));
         QCOMPARE(second.Text("LabelPrnPattern"), QStringLiteral("2 ^ 15"));
-        QVERIFY(Item(second.Pcm().PopupMenuNamed("PopupMenuBasic"), "Trails")->isChecked());
+        QVERIFY(MenuCommand(second.Pcm().PopupMenuNamed("PopupMenuBasic"), "Trails")->isChecked());
         QVERIFY(second.Pcm().PrnPatternMenu()->actions().at(1)->isChecked());
     }
 };

@@ -3,7 +3,6 @@
 // the "Non-NRZL Code" box across a restart, the colours, and the VSWR dialog.
 #include <QApplication>
 #include <QCheckBox>
-#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include <memory>
 
 #include "pages/rf/rf_page.h"
+#include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
@@ -24,62 +24,17 @@ namespace quorvel {
 namespace {
 
 using testing::AnswerNextModal;
-using testing::QuietRun;
+using testing::AnswerTextEntry;
+using testing::PageProgram;
+using testing::RightClick;
+using testing::RunPopupCommand;
 using testing::ScratchWorkingDirectory;
 using testing::WriteFileBytes;
 
 // One run of the program in the current working directory, on the RF tab.
-struct Program {
-    Program() : window(std::make_unique<TQuorvelMainForm>(quiet.Run())) { window->show(); }
-    ~Program() { window->close(); }
-    TPageForm& Rf() { return *window->Page(0); }
-    template <typename T = QWidget>
-    T* Find(const QString& name) {
-        return Rf().findChild<T*>(name);
-    }
-    QString Text(const QString& name) { return Find<QLabel>(name)->text(); }
-
-    QuietRun quiet;
-    std::unique_ptr<TQuorvelMainForm> window;
+struct Program : PageProgram {
+    Program() : PageProgram(0) {}
 };
-
-// Right-clicks the control and returns the popup menu that opened (nullptr for none).
-QMenu* RightClick(QWidget* target) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                            target->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(target, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu != nullptr) {
-        menu->hide();
-    }
-    return menu;
-}
-
-// Picks the command from the menu that opens over the panel.
-void RunCommand(Program& program, const QString& panel, const QString& caption) {
-    QMenu* menu = RightClick(program.Find(panel));
-    QVERIFY(menu != nullptr);
-    for (QAction* item : menu->actions()) {
-        if (item->text() == caption) {
-            item->trigger();
-            return;
-        }
-    }
-    QFAIL(qPrintable("no command " + caption));
-}
-
-// Answers the next text-entry box with `text` and OK, noting its prompt.
-void AnswerTextEntry(const QString& text, QString* prompt = nullptr) {
-    AnswerNextModal([text, prompt](QWidget* box) {
-        if (prompt != nullptr) {
-            *prompt = box->findChild<QLabel*>(QStringLiteral("PromptLabel"))->text();
-        }
-        auto* edit = box->findChild<QLineEdit*>(QStringLiteral("EditValue"));
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        box->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-    });
-}
 
 // The 25 result labels: the page's display list without its check box.
 const QStringList kResultLabels = [] {
@@ -101,7 +56,7 @@ private slots:
     void freshPageShowsWhatZeroInputsGive() {
         ScratchWorkingDirectory dir;
         Program program;
-        QCOMPARE(program.Rf().metaObject()->className(), "quorvel::TRfForm");
+        QCOMPARE(program.Page().metaObject()->className(), "quorvel::TRfForm");
         QCOMPARE(program.Text("LabelRatio"), QStringLiteral("0.00"));
         QCOMPARE(program.Text("LabelDbPower"), QStringLiteral("1E28"));
         QCOMPARE(program.Text("LabelDbVoltage"), QStringLiteral("2E28"));
@@ -205,7 +160,7 @@ private slots:
         QCOMPARE(program.Text("LabelIfFilter"), QStringLiteral("-2E28"));
         QCOMPARE(program.Text("LabelDishDiameter"), QStringLiteral("-8.889E7"));
         QVERIFY(program.Find<QCheckBox>("CheckBoxNonNrzlCode")->isChecked());
-        TPageForm& page = program.Rf();
+        TPageForm& page = program.Page();
         QVERIFY(page.rect().contains(page.childrenRect()));
         for (const QWidget* widget : page.findChildren<QWidget*>()) {
             if (widget->isWindow()) {
@@ -224,8 +179,8 @@ private slots:
     void menusOpenOverTheirPanelsWithTheModelsCommands() {
         ScratchWorkingDirectory dir;
         Program program;
-        for (const PopupMenu& model : program.Rf().Model().Menus()) {
-            QMenu* menu = program.Rf().PopupMenuNamed(QString::fromStdString(model.name));
+        for (const PopupMenu& model : program.Page().Model().Menus()) {
+            QMenu* menu = program.Page().PopupMenuNamed(QString::fromStdString(model.name));
             QVERIFY(menu != nullptr);
             QStringList shown;
             for (const QAction* item : menu->actions()) {
@@ -254,7 +209,7 @@ private slots:
         Program program;
         QString prompt;
         AnswerTextEntry(QStringLiteral("2"), &prompt);
-        RunCommand(program, "CaptionDbPower", QStringLiteral("Ratio To Db"));
+        RunPopupCommand(program.Find("CaptionDbPower"), QStringLiteral("Ratio To Db"));
         QCOMPARE(prompt, QStringLiteral("Enter the Ratio"));
         QCOMPARE(program.Text("LabelRatio"), QStringLiteral("2.00"));
         QCOMPARE(program.Text("LabelDbPower"), QStringLiteral("3.01"));
@@ -266,7 +221,7 @@ private slots:
         {
             Program first;
             AnswerTextEntry(QStringLiteral("1000000"));
-            RunCommand(first, "Panel9", QStringLiteral("Bit Rate"));
+            RunPopupCommand(first.Find("Panel9"), QStringLiteral("Bit Rate"));
             QCOMPARE(first.Text("LabelBitRate"), QStringLiteral("1000000"));
             QCOMPARE(first.Text("LabelIfFilter"), QStringLiteral("1200.0"));
             QCOMPARE(first.Text("LabelVideoFilter"), QStringLiteral("700.0"));
@@ -347,7 +302,7 @@ private slots:
             QTest::keyClick(vswr, Qt::Key_Tab);
             dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
-        RunCommand(program, "Panel6", QStringLiteral("VSWR"));
+        RunPopupCommand(program.Find("Panel6"), QStringLiteral("VSWR"));
         QCOMPARE(title, QStringLiteral("Enter 1 to solve others for VSWR"));
         QVERIFY(fitsTitle);
         QVERIFY(captionsBesideBoxes);

@@ -3,7 +3,6 @@
 // items, the miss panel opening its dialog at once, the entry dialogs' captions and Tab order,
 // and the colours.
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include <memory>
 
 #include "pages/wg84/wg84_page.h"
+#include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
@@ -24,42 +24,19 @@ namespace quorvel {
 namespace {
 
 using testing::AnswerNextModal;
-using testing::QuietRun;
+using testing::PageProgram;
+using testing::PageView;
+using testing::RightClick;
+using testing::RunPopupCommand;
 using testing::ScratchWorkingDirectory;
 using testing::WriteFileBytes;
 
 constexpr int kWg84Tab = 4;
 
 // One run of the program in the current working directory, on the WG 84 tab.
-struct Program {
-    Program() : window(std::make_unique<TQuorvelMainForm>(quiet.Run())) {
-        window->show();
-        window->TabControl()->SetTabIndex(kWg84Tab);
-        window->ShowSelectedPage();
-    }
-    ~Program() { window->close(); }
-    TPageForm& Wg84() { return *window->Page(kWg84Tab); }
-    template <typename T = QWidget>
-    T* Find(const QString& name) {
-        return Wg84().findChild<T*>(name);
-    }
-    QString Text(const QString& name) { return Find<QLabel>(name)->text(); }
-
-    QuietRun quiet;
-    std::unique_ptr<TQuorvelMainForm> window;
+struct Program : PageProgram {
+    Program() : PageProgram(kWg84Tab, PageView::SelectTab) {}
 };
-
-// Right-clicks the control and returns the popup menu that opened (nullptr for none).
-QMenu* RightClick(QWidget* target) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                            target->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(target, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu != nullptr) {
-        menu->hide();
-    }
-    return menu;
-}
 
 // Closes a modal window that a failed check left open, so no test blocks.
 void CloseIfOpen(QWidget* window) {
@@ -124,8 +101,8 @@ private slots:
     void freshPageShowsTheDefaultPositions() {
         ScratchWorkingDirectory dir;
         Program program;
-        QCOMPARE(program.Wg84().metaObject()->className(), "quorvel::TWg84Form");
-        QCOMPARE(program.Wg84().Caption(), QStringLiteral("WG84 Earth Functions"));
+        QCOMPARE(program.Page().metaObject()->className(), "quorvel::TWg84Form");
+        QCOMPARE(program.Page().Caption(), QStringLiteral("WG84 Earth Functions"));
         for (const QString side : {"Ref", "Tgt"}) {
             QCOMPARE(program.Text("LabelLat" + side), QStringLiteral("035 41 15.010"));
             QCOMPARE(program.Text("LabelLong" + side), QStringLiteral("-117 40 47.120"));
@@ -216,7 +193,7 @@ private slots:
         Program program;
         QCOMPARE(program.Text("LabelLongRef"), QStringLiteral("-179 59 59.453"));
         QCOMPARE(program.Text("LabelMslRef"), QStringLiteral("30380577"));
-        TPageForm& page = program.Wg84();
+        TPageForm& page = program.Page();
         // The longest texts each label can show, beyond what these positions give.
         for (const QString& name : kValueLabels) {
             auto* label = program.Find<QLabel>(name);
@@ -254,7 +231,7 @@ private slots:
         const QStringList captions{"Edit Lat Long Msl", "Edit East North Up", "Edit Range Az El"};
         for (const char* side : {"Ref", "Tgt"}) {
             const QString menuName = QStringLiteral("PopupMenu") + side;
-            QMenu* menu = program.Wg84().PopupMenuNamed(menuName);
+            QMenu* menu = program.Page().PopupMenuNamed(menuName);
             QVERIFY(menu != nullptr);
             const QList<QAction*> items = menu->actions();
             QCOMPARE(items.size(), 5);
@@ -284,7 +261,7 @@ private slots:
     void targetLatitudeThroughItsMenuMovesTheTarget() {
         ScratchWorkingDirectory dir;
         Program program;
-        QMenu* menu = program.Wg84().PopupMenuNamed(QStringLiteral("PopupMenuTgt"));
+        QMenu* menu = program.Page().PopupMenuNamed(QStringLiteral("PopupMenuTgt"));
         auto* item = menu->findChild<QAction*>(QStringLiteral("MenuEditLatLongMslTgt"));
         QVERIFY(item != nullptr);
         QString title;
@@ -326,7 +303,7 @@ private slots:
         QString shown;
         QStringList order;
         AnswerDialog({}, &shown, &order);
-        program.Wg84().PopupMenuNamed(menu)->findChild<QAction*>(item)->trigger();
+        program.Page().PopupMenuNamed(menu)->findChild<QAction*>(item)->trigger();
         QCOMPARE(shown, title);
         QCOMPARE(order, tabOrder);
     }
@@ -350,7 +327,7 @@ private slots:
         {
             Program first;
             AnswerDialog({{"EditEast", "3"}, {"EditNorth", "4"}});
-            first.Wg84()
+            first.Page()
                 .PopupMenuNamed(QStringLiteral("PopupMenuTgt"))
                 ->findChild<QAction*>(QStringLiteral("MenuEditEastNorthUpTgt"))
                 ->trigger();
@@ -390,7 +367,7 @@ private slots:
         for (const QString& name : kValueLabels) {
             QVERIFY2(FontColour(program.Find(name)) == data, qPrintable(name));
         }
-        for (const QLabel* label : program.Wg84().findChildren<QLabel*>()) {
+        for (const QLabel* label : program.Page().findChildren<QLabel*>()) {
             if (!kValueLabels.contains(label->objectName())) {
                 QVERIFY2(FontColour(label) == white, qPrintable(label->objectName()));
             }
