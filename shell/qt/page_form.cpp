@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include <utility>
 #include <vector>
@@ -188,6 +190,16 @@ void TPageForm::ApplyColours() {
             SetFontColour(label, data);
         }
     }
+}
+
+QFrame* TPageForm::AddMainPanel() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("PanelMain"));
+    panel->setFrameShape(QFrame::NoFrame);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(panel);
+    return panel;
 }
 
 QMenu* TPageForm::PopupMenuNamed(const QString& name) const {

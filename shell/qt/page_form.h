@@ -34,6 +34,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -111,6 +112,10 @@ protected:
 
     // Called by ShowValues after the display list has been shown.
     virtual void ShowPageExtras() {}
+
+    // The frameless main panel "PanelMain", filling the page; the page's own panels stand
+    // on it.
+    QFrame* AddMainPanel();
 
     // Names the value `objectName` where the layout cannot tell its caption and unit (a
     // row without a caption, two values under one caption); before the page is first shown.

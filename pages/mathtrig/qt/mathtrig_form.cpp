@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <initializer_list>
@@ -79,12 +78,7 @@ TPageForm* MathTrigPage::MakeForm(PageFormContext& context) {
 }
 
 TMathTrigForm::TMathTrigForm(PageFormContext& context) : TPageForm(context) {
-    m_panelMain = new QFrame(this);
-    m_panelMain->setObjectName(QStringLiteral("PanelMain"));
-    m_panelMain->setFrameShape(QFrame::NoFrame);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(m_panelMain);
+    m_panelMain = AddMainPanel();
 
     auto* main = new QGridLayout(m_panelMain);
     main->setContentsMargins(4, 4, 4, 4);

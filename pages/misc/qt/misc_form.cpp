@@ -105,12 +105,7 @@ TPageForm* MiscCalcPage::MakeForm(PageFormContext& context) {
 }
 
 TMiscCalcForm::TMiscCalcForm(PageFormContext& context) : TPageForm(context) {
-    auto* panelMain = new QFrame(this);
-    panelMain->setObjectName(QStringLiteral("PanelMain"));
-    panelMain->setFrameShape(QFrame::NoFrame);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(panelMain);
+    auto* panelMain = AddMainPanel();
 
     auto* columns = new QHBoxLayout(panelMain);
     columns->setContentsMargins(6, 6, 6, 6);

@@ -134,12 +134,7 @@ TPageForm* PcmDataPage::MakeForm(PageFormContext& context) {
 }
 
 TPcmDataForm::TPcmDataForm(PageFormContext& context) : TPageForm(context) {
-    auto* panelMain = new QFrame(this);
-    panelMain->setObjectName(QStringLiteral("PanelMain"));
-    panelMain->setFrameShape(QFrame::NoFrame);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(panelMain);
+    auto* panelMain = AddMainPanel();
 
     auto* column = new QVBoxLayout(panelMain);
     column->setContentsMargins(4, 4, 4, 4);

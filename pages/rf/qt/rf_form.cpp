@@ -202,12 +202,7 @@ TPageForm* RfPage::MakeForm(PageFormContext& context) {
 }
 
 TRfForm::TRfForm(PageFormContext& context) : TPageForm(context) {
-    m_panelMain = new QFrame(this);
-    m_panelMain->setObjectName(QStringLiteral("PanelMain"));
-    m_panelMain->setFrameShape(QFrame::NoFrame);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(m_panelMain);
+    m_panelMain = AddMainPanel();
 
     const int leftCaptions = WidestCaption(this, kLeftPanels, kFilterRows);
     const int rightCaptions = WidestCaption(this, kRightPanels);

@@ -221,12 +221,7 @@ TPageForm* Wg84Page::MakeForm(PageFormContext& context) {
 }
 
 TWg84Form::TWg84Form(PageFormContext& context) : TPageForm(context) {
-    auto* panelMain = new QFrame(this);
-    panelMain->setObjectName(QStringLiteral("PanelMain"));
-    panelMain->setFrameShape(QFrame::NoFrame);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(panelMain);
+    auto* panelMain = AddMainPanel();
 
     QFrame* panel1 = nullptr;
     QFrame* panel2 = nullptr;
