@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "bench/silent_interaction.h"
 #include "common/dialog_typing.h"
-#include "common/interaction.h"
 #include "common/number_text.h"
 #include "pages/datetime/datetime_page.h"
 #include "shell/ini_store.h"
@@ -36,12 +36,7 @@ public:
     void ShowMessage(std::string_view) override {}
 
 private:
-    class SilentCues final : public quorvel::Cues {
-    public:
-        void SoundClick() override {}
-        void SoundWarning() override {}
-        void SoundError() override {}
-    } m_cues;
+    quorvel::bench::SilentCues m_cues;
     std::string m_answer;
     std::string m_box;
     std::string m_typed;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/interaction.h"
+#include "bench/silent_interaction.h"
 #include "common/number_text.h"
 #include "pages/misc/misc_page.h"
 #include "shell/ini_store.h"
@@ -29,12 +29,7 @@ public:
     void ShowMessage(std::string_view) override {}
 
 private:
-    class SilentCues final : public quorvel::Cues {
-    public:
-        void SoundClick() override {}
-        void SoundWarning() override {}
-        void SoundError() override {}
-    } m_cues;
+    quorvel::bench::SilentCues m_cues;
     const std::vector<std::string>& m_answers;
     std::size_t m_next = 0;
 };

@@ -8,29 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "common/interaction.h"
+#include "bench/silent_interaction.h"
 #include "pages/number/number_page.h"
 #include "shell/ini_store.h"
 
 namespace {
 
-class NoInteraction final : public quorvel::Interaction {
-public:
-    quorvel::Cues& cues() override { return m_cues; }
-    std::string InputBox(std::string_view, std::string_view, std::string_view text) override {
-        return std::string(text);
-    }
-    bool RunDialog(quorvel::DialogModel&) override { return false; }
-    void ShowMessage(std::string_view) override {}
-
-private:
-    class SilentCues final : public quorvel::Cues {
-    public:
-        void SoundClick() override {}
-        void SoundWarning() override {}
-        void SoundError() override {}
-    } m_cues;
-};
+using quorvel::bench::NoInteraction;
 
 quorvel::NumberPageModel PageInRadix(int radix) {
     quorvel::NumberPageModel page;

@@ -5,29 +5,13 @@
 
 #include <string>
 
-#include "common/interaction.h"
+#include "bench/silent_interaction.h"
 #include "pages/pcm/pcm_page.h"
 #include "shell/ini_store.h"
 
 namespace {
 
-class NoInteraction final : public quorvel::Interaction {
-public:
-    quorvel::Cues& cues() override { return m_cues; }
-    std::string InputBox(std::string_view, std::string_view, std::string_view text) override {
-        return std::string(text);
-    }
-    bool RunDialog(quorvel::DialogModel&) override { return false; }
-    void ShowMessage(std::string_view) override {}
-
-private:
-    class SilentCues final : public quorvel::Cues {
-    public:
-        void SoundClick() override {}
-        void SoundWarning() override {}
-        void SoundError() override {}
-    } m_cues;
-};
+using quorvel::bench::NoInteraction;
 
 const std::string kSection =
     "[Pcm Data]\r\nBitrate=10000000\r\nCwl=12\r\nWpf=16384\r\nNumsf=8192\r\nNumFspWords=3\r\n"
