@@ -7,30 +7,12 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 
 #include "common/calendar.h"
+#include "fuzz/fuzz_input.h"
 
-namespace {
-
-template <typename T>
-T Take(const std::uint8_t*& data, std::size_t& size) {
-    T value{};
-    const std::size_t n = size < sizeof(T) ? size : sizeof(T);
-    std::memcpy(&value, data, n);
-    data += n;
-    size -= n;
-    return value;
-}
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using quorvel::fuzz::Check;
+using quorvel::fuzz::Take;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;

@@ -10,16 +10,18 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_input.h"
 #include "shell/ini_store.h"
 #include "shell/settings_file.h"
 
 namespace {
+
+using quorvel::fuzz::Check;
 
 using namespace std::string_literals;
 
@@ -39,12 +41,6 @@ const std::vector<std::string> kValues = {"",
                                           "x\0y"s,
                                           "BOGUS SECTION or KEY",
                                           "\t"};
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';

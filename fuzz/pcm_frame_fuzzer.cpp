@@ -13,38 +13,24 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
 
+#include "fuzz/fuzz_input.h"
 #include "pages/pcm/pcm_frame.h"
 #include "pages/pcm/pcm_inputs.h"
 #include "pages/pcm/prn_patterns.h"
 
 namespace {
 
+using quorvel::fuzz::Check;
+using quorvel::fuzz::Take;
+
 using namespace quorvel;
 
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::size_t kMaxCommands = 64;
-
-template <typename T>
-T Take(const std::uint8_t*& data, std::size_t& size) {
-    T value{};
-    const std::size_t n = size < sizeof(T) ? size : sizeof(T);
-    std::memcpy(&value, data, n);
-    data += n;
-    size -= n;
-    return value;
-}
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 bool Same(const PcmInputs& a, const PcmInputs& b) {
     return a.bitRate == b.bitRate && a.bitsPerWord == b.bitsPerWord &&

@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_input.h"
 #include "pages/pcm/pcm_frame.h"
 #include "pages/pcm/pcm_inputs.h"
 #include "pages/pcm/pcm_page.h"
@@ -35,6 +36,8 @@
 
 namespace {
 
+using quorvel::fuzz::Check;
+
 using namespace quorvel;
 
 constexpr std::size_t kMaxCommands = 48;
@@ -43,12 +46,6 @@ constexpr std::string_view kSection = "Pcm Data";
 constexpr const char* kKeys[] = {"Bitrate",         "Cwl",       "Wpf",          "Numsf",
                                  "NumFspWords",     "FspTrails", "DwdWordStart", "DwdWordStop",
                                  "DwdWordInterval", "PrnPat"};
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 class Input {
 public:
