@@ -12,7 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "shell/file_access.h"
+#include "common/file_access.h"
 #include "shell/settings_file.h"
 #include "shell/settings_save.h"
 

@@ -5,10 +5,10 @@
 #include <charconv>
 #include <string>
 
+#include "common/file_access.h"
 #include "diag/detached_process.h"
 #include "diag/port_io.h"
 #include "diag/program_run.h"
-#include "shell/file_access.h"
 
 namespace quorvel {
 

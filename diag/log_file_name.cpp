@@ -1,6 +1,6 @@
 #include "diag/log_file_name.h"
 
-#include "shell/file_access.h"
+#include "common/file_access.h"
 
 namespace quorvel {
 

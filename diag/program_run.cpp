@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "common/file_access.h"
 #include "common/number_text.h"
 #include "diag/driver_install.h"
 #include "diag/error_log.h"
@@ -9,7 +10,6 @@
 #include "diag/port_backend.h"
 #include "diag/port_io.h"
 #include "diag/speaker.h"
-#include "shell/file_access.h"
 
 namespace quorvel {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/file_access.h"
+#include "common/file_access.h"
 #include "shell/ini_store.h"
 #include "shell/settings_file.h"
 

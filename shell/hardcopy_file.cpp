@@ -2,8 +2,8 @@
 
 #include <limits>
 
+#include "common/file_access.h"
 #include "common/number_text.h"
-#include "shell/file_access.h"
 #include "shell/whole_file.h"
 
 namespace quorvel {

@@ -5,9 +5,9 @@
 #include <climits>
 
 #include "common/cues.h"
+#include "common/file_access.h"
 #include "diag/program_run.h"
 #include "shell/child_process.h"
-#include "shell/file_access.h"
 
 namespace quorvel {
 

@@ -8,10 +8,10 @@
 #include <QPixmap>
 
 #include "common/cues.h"
+#include "common/file_access.h"
 #include "common/qt/qt_text.h"
 #include "diag/clock_source.h"
 #include "diag/program_run.h"
-#include "shell/file_access.h"
 #include "shell/hardcopy_file.h"
 #include "shell/jpeg_file.h"
 #include "shell/qt/main_form.h"

@@ -16,10 +16,10 @@
 #include <exception>
 #include <vector>
 
+#include "common/file_access.h"
 #include "common/qt/qt_text.h"
 #include "diag/program_run.h"
 #include "shell/colour_scheme.h"
-#include "shell/file_access.h"
 #include "shell/ini_store.h"
 #include "shell/program_identity.h"
 #include "shell/qt/about_box.h"

@@ -1,4 +1,4 @@
-#include "shell/file_access.h"
+#include "common/file_access.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

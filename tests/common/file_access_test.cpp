@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/file_access.h"
+#include "common/file_access.h"
 #include "tests/shell/scratch_directory.h"
 
 namespace quorvel {
