@@ -4,12 +4,14 @@
 // lists what it shows. Its window form (a thin Qt layer) maps the display list onto widgets
 // by object name; the command-line front end prints the same list.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/interaction.h"
+#include "common/picture.h"
 #include "shell/ini_store.h"
 
 namespace quorvel {
@@ -113,6 +115,14 @@ public:
     // The page's popup menus, with the check marks the items show now; empty for a page
     // without menus.
     virtual std::vector<PopupMenu> Menus() const { return {}; }
+
+    // The picture the page draws from its values now (the PCM frame map), at the size it
+    // takes when nothing else decides it; nullopt for a page without one. quorvel-cli --svg
+    // writes it.
+    virtual std::optional<Picture> PagePicture() const { return std::nullopt; }
+    // Figures that belong to the picture but are not values of the page; quorvel-cli prints
+    // them after the display list whenever it writes the picture.
+    virtual DisplayList PictureFigures() const { return {}; }
 
     // The user's actions. Each returns false when the page has no such command or control;
     // otherwise the page has prompted, stored, recomputed and is ready to be shown again.
