@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quorvel::cli {
 namespace {
 
@@ -39,6 +41,62 @@ TEST(FixedClock, CarriesSleepsOverMidnightAndTheYearEnd) {
     EXPECT_EQ(next.second, 0);
     EXPECT_EQ(next.millisecond, 1);
 }
+
+auto Fields(const CalendarReading& r) {
+    return std::tuple(r.year, r.month, r.day, r.hour, r.minute, r.second, r.millisecond);
+}
+
+class FixedClockYears : public ::testing::TestWithParam<CalendarReading> {};
+
+// Far from 1970 too: a moment held as one count of nanoseconds would wrap past about 1678
+// and 2262 and read back as another date.
+TEST_P(FixedClockYears, ReadsBackEveryMomentExactly) {
+    FixedClock clock(GetParam());
+    EXPECT_EQ(Fields(clock.LocalCalendar()), Fields(GetParam()));
+    EXPECT_TRUE(FixedClock::Holds(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(FromYearOneToYear9999, FixedClockYears,
+                         ::testing::Values(CalendarReading{1, 1, 1, 0, 0, 0, 0},
+                                           CalendarReading{1677, 9, 21, 0, 12, 43, 145},
+                                           CalendarReading{1970, 1, 1, 0, 0, 0, 0},
+                                           CalendarReading{2100, 2, 28, 23, 59, 59, 999},
+                                           CalendarReading{2262, 4, 11, 23, 47, 16, 855},
+                                           CalendarReading{2400, 12, 1, 19, 3, 18, 1},
+                                           CalendarReading{2400, 2, 29, 12, 0, 0, 0},
+                                           CalendarReading{9999, 12, 31, 23, 59, 59, 999}));
+
+TEST(FixedClock, SleepsCarryAcrossTheCenturiesTheClockHolds) {
+    FixedClock early({1, 12, 31, 23, 59, 59, 999});
+    early.SleepMs(1);
+    EXPECT_EQ(Fields(early.LocalCalendar()), Fields({2, 1, 1, 0, 0, 0, 0}));
+    FixedClock late({2399, 12, 31, 23, 59, 59, 500});
+    late.SleepMs(1000);
+    EXPECT_EQ(Fields(late.LocalCalendar()), Fields({2400, 1, 1, 0, 0, 0, 500}));
+}
+
+struct HoldsCase {
+    CalendarReading reading;
+    bool held;
+};
+
+class FixedClockRange : public ::testing::TestWithParam<HoldsCase> {};
+
+TEST_P(FixedClockRange, HoldsOnlyRealMomentsOfTheYearsOneTo9999) {
+    EXPECT_EQ(FixedClock::Holds(GetParam().reading), GetParam().held);
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, FixedClockRange,
+                         ::testing::Values(HoldsCase{{1, 1, 1, 0, 0, 0, 0}, true},
+                                           HoldsCase{{9999, 12, 31, 23, 59, 59, 999}, true},
+                                           HoldsCase{{0, 12, 31, 23, 59, 59, 999}, false},
+                                           HoldsCase{{10000, 1, 1, 0, 0, 0, 0}, false},
+                                           HoldsCase{{2100, 2, 29, 0, 0, 0, 0}, false},
+                                           HoldsCase{{2400, 2, 29, 0, 0, 0, 0}, true},
+                                           HoldsCase{{2006, 13, 1, 0, 0, 0, 0}, false},
+                                           HoldsCase{{2006, 1, 1, 24, 0, 0, 0}, false},
+                                           HoldsCase{{2006, 1, 1, 0, 0, 0, 1000}, false},
+                                           HoldsCase{{2006, 1, 1, 0, 0, -1, 0}, false}));
 
 }  // namespace
 }  // namespace quorvel::cli
