@@ -69,14 +69,18 @@ std::span<const SettingField<Wg84PageModel, Wg84Values>> Wg84PageModel::SettingF
     using V = Wg84Values;
     using P = LlmPosition;
     // The key's number is its element of the position; the miss keys carry the number the
-    // position loop ended on.
+    // position loop ended on. A position takes a NaN from the file: the recompute after the
+    // reads limits it to 0, as it does an infinity.
     static constexpr std::array<SettingField<Model, V>, 8> kFields{{
-        {"RefLlm0", Stored<&V::refLlm, &P::latitude>},
-        {"TgtLlm0", Stored<&V::tgtLlm, &P::latitude>},
-        {"RefLlm1", Stored<&V::refLlm, &P::longitude>},
-        {"TgtLlm1", Stored<&V::tgtLlm, &P::longitude>},
-        {"RefLlm2", Stored<&V::refLlm, &P::altitude>},
-        {"TgtLlm2", Stored<&V::tgtLlm, &P::altitude>, &Model::RecomputeAfterPositionsRead},
+        {.key = "RefLlm0", .member = Stored<&V::refLlm, &P::latitude>, .takesNan = true},
+        {.key = "TgtLlm0", .member = Stored<&V::tgtLlm, &P::latitude>, .takesNan = true},
+        {.key = "RefLlm1", .member = Stored<&V::refLlm, &P::longitude>, .takesNan = true},
+        {.key = "TgtLlm1", .member = Stored<&V::tgtLlm, &P::longitude>, .takesNan = true},
+        {.key = "RefLlm2", .member = Stored<&V::refLlm, &P::altitude>, .takesNan = true},
+        {.key = "TgtLlm2",
+         .member = Stored<&V::tgtLlm, &P::altitude>,
+         .afterRead = &Model::RecomputeAfterPositionsRead,
+         .takesNan = true},
         {"MissDx3", Stored<&V::missDx>},
         {"MissDy3", Stored<&V::missDy>, &Model::RecomputeMissAfterRead},
     }};

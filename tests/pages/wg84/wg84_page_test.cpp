@@ -221,6 +221,21 @@ TEST(Wg84Page, LatitudeFromTheFileIsLimitedShownAndSavedAtSeventy) {
     EXPECT_EQ(saved.ReadString("Wg84", "RefLlm0"), std::optional<std::string>("1.221730476"));
 }
 
+// A NaN position read from the file becomes 0 at the recompute after the read, as an
+// infinity does; a NaN miss component is refused and the miss held stays.
+TEST(Wg84Page, NonFinitePositionsFromTheFileBecomeZero) {
+    for (const std::string text : {"nan", "-nan", "inf", "-inf"}) {
+        Wg84PageModel page =
+            Loaded("[Wg84]\nRefLlm1=" + text + "\nTgtLlm2=" + text + "\nMissDx3=" + text + "\n");
+        EXPECT_EQ(page.Values().refLlm.longitude, 0.0) << text;
+        EXPECT_EQ(page.Values().tgtLlm.altitude, 0.0) << text;
+        EXPECT_EQ(Shown(page, "LabelLongRef"), "000 00 00.000") << text;
+        EXPECT_EQ(Shown(page, "LabelEastNmiRef"), "2480.14") << text;
+        EXPECT_EQ(Shown(page, "LabelMslTgt"), "0.00") << text;
+    }
+    EXPECT_EQ(Shown(Loaded("[Wg84]\nMissDx3=nan\n"), "LabelDx"), "0.00");
+}
+
 TEST(Wg84Page, LoadReadsBothPositionsThenRecomputesFromTheReference) {
     Wg84PageModel page = Loaded(
         "[Wg84]\nTgtLlm0=0.625773307\nRefLlm2=0.1\nMissDx3=0.01\nMissDy3=-0.01\n"
