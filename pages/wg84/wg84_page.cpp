@@ -139,40 +139,49 @@ DisplayList Wg84PageModel::Display() const {
     return list;
 }
 
-// Each command runs its dialog on the stored field and then recomputes, whether the dialog
-// was accepted or cancelled: a cancelled dialog leaves the field, and the recompute starts
-// from it all the same.
+// Each position command runs its dialog on the stored field and recomputes from it only when
+// the dialog was accepted. A cancelled dialog changes nothing: a recompute from the held
+// offsets would move the point whenever they are the negation of the other side's (the other
+// side recomputed last), and would replace the other side's offsets all the same.
 
 void Wg84PageModel::EditLatLongMslRef(Interaction& ui) {
-    TMapPromptLlmDlg(ui.cues()).Run(ui, m_values.refLlm);
-    RecomputeFromLlm(m_values, Wg84Side::Reference);
+    if (TMapPromptLlmDlg(ui.cues()).Run(ui, m_values.refLlm)) {
+        RecomputeFromLlm(m_values, Wg84Side::Reference);
+    }
 }
 
 void Wg84PageModel::EditEastNorthUpRef(Interaction& ui) {
-    TMapPromptEnuDlg(ui.cues()).Run(ui, m_values.refEnu, kFromTarget);
-    RecomputeFromEnu(m_values, Wg84Side::Reference);
+    if (TMapPromptEnuDlg(ui.cues()).Run(ui, m_values.refEnu, kFromTarget)) {
+        RecomputeFromEnu(m_values, Wg84Side::Reference);
+    }
 }
 
 void Wg84PageModel::EditRangeAzElRef(Interaction& ui) {
-    TMapPromptRaeDlg(ui.cues()).Run(ui, m_values.refRae, kFromTarget);
-    RecomputeFromRae(m_values, Wg84Side::Reference);
+    if (TMapPromptRaeDlg(ui.cues()).Run(ui, m_values.refRae, kFromTarget)) {
+        RecomputeFromRae(m_values, Wg84Side::Reference);
+    }
 }
 
 void Wg84PageModel::EditLatLongMslTgt(Interaction& ui) {
-    TMapPromptLlmDlg(ui.cues()).Run(ui, m_values.tgtLlm);
-    RecomputeFromLlm(m_values, Wg84Side::Target);
+    if (TMapPromptLlmDlg(ui.cues()).Run(ui, m_values.tgtLlm)) {
+        RecomputeFromLlm(m_values, Wg84Side::Target);
+    }
 }
 
 void Wg84PageModel::EditEastNorthUpTgt(Interaction& ui) {
-    TMapPromptEnuDlg(ui.cues()).Run(ui, m_values.tgtEnu, kFromReference);
-    RecomputeFromEnu(m_values, Wg84Side::Target);
+    if (TMapPromptEnuDlg(ui.cues()).Run(ui, m_values.tgtEnu, kFromReference)) {
+        RecomputeFromEnu(m_values, Wg84Side::Target);
+    }
 }
 
 void Wg84PageModel::EditRangeAzElTgt(Interaction& ui) {
-    TMapPromptRaeDlg(ui.cues()).Run(ui, m_values.tgtRae, kFromReference);
-    RecomputeFromRae(m_values, Wg84Side::Target);
+    if (TMapPromptRaeDlg(ui.cues()).Run(ui, m_values.tgtRae, kFromReference)) {
+        RecomputeFromRae(m_values, Wg84Side::Target);
+    }
 }
 
+// The miss recompute depends on nothing but the two components, so it changes nothing after
+// a cancelled dialog; it runs either way.
 void Wg84PageModel::EditMissDist(Interaction& ui) {
     TMapPromptMissDistDlg(ui.cues()).Run(ui, m_values.missDx, m_values.missDy);
     RecomputeMiss(m_values);
