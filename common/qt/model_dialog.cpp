@@ -38,7 +38,8 @@ TModelDlg::TModelDlg(DialogModel& model, QWidget* parent) : QDialog(parent), m_m
     int row = 0;
     for (const DialogBox& box : model.Boxes()) {
         auto* label = new QLabel(ToQString(box.caption), this);
-        label->setObjectName(QStringLiteral("Label") + ToQString(box.name));
+        label->setObjectName(box.labelName.empty() ? QStringLiteral("Label") + ToQString(box.name)
+                                                   : ToQString(box.labelName));
         label->setTextFormat(Qt::PlainText);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(ToQString(box.name));
