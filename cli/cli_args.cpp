@@ -3,6 +3,7 @@
 #include <charconv>
 #include <chrono>
 
+#include "cli/fixed_clock.h"
 #include "cli/name_match.h"
 
 namespace quorvel::cli {
@@ -360,10 +361,11 @@ private:
                 return Fail("--now is given twice; give it once");
             }
             CalendarReading reading;
-            if (!ParseCalendarText(value, reading)) {
-                return Fail("--now " + Quoted(value) +
-                            " is not a local date and time; give YYYY-MM-DDTHH:MM:SS.mmm, for "
-                            "example 2006-02-14T12:00:00.000");
+            if (!ParseCalendarText(value, reading) || !FixedClock::Holds(reading)) {
+                return Fail("--now " + Quoted(value) + " is not a local date and time from " +
+                            std::string(FixedClock::kEarliest) + " to " +
+                            std::string(FixedClock::kLatest) +
+                            "; give YYYY-MM-DDTHH:MM:SS.mmm, for example 2006-02-14T12:00:00.000");
             }
             m_request.now = reading;
             return true;

@@ -26,8 +26,9 @@ Options:
   --json            print the display list as one JSON object, keys in display order
   --only LABEL,...  print only these labels (in display order)
   --now YYYY-MM-DDTHH:MM:SS.mmm
-                    the local time the page's clock reads (the .mmm part may be left off);
-                    time then stands still, so the output is reproducible
+                    the local time the page's clock reads (the .mmm part may be left off),
+                    any moment of the years 0001 to 9999; time then stands still, so the
+                    output is reproducible
   --verbose         list every text-entry box and dialog on standard error, with what the
                     script answered
   --list            list the pages: section, tab caption, page caption

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string_view>
 
 #include "diag/clock_source.h"
 
@@ -13,6 +14,14 @@ namespace quorvel::cli {
 
 class FixedClock final : public ClockSource {
 public:
+    // The first and last moments a fixed clock starts from: every local date and time of the
+    // years 1 to 9999, which is all that --now's four-digit year can write.
+    static constexpr std::string_view kEarliest = "0001-01-01T00:00:00.000";
+    static constexpr std::string_view kLatest = "9999-12-31T23:59:59.999";
+
+    // True when `reading` is a date and time that exists and lies from kEarliest to kLatest.
+    static bool Holds(const CalendarReading& reading);
+
     explicit FixedClock(const CalendarReading& now);
 
     std::int64_t Counter() override { return m_elapsed.count(); }

@@ -16,6 +16,9 @@ struct DialogBox {
     std::string name;       // object name of the edit box, for example "EditVswr"
     std::string caption;    // the label beside it, for example "VSWR"
     std::string hint = {};  // the box's tool tip, empty for none
+    // Object name of the label, where the dialog names it ("Label1"); empty for "Label"
+    // followed by the box's name.
+    std::string labelName = {};
 };
 
 class DialogModel {

@@ -25,24 +25,11 @@ public:
     std::int64_t CounterFrequency() override { return kNanosecondsPerSecond; }
 
     CalendarReading LocalCalendar() override {
-        CalendarReading reading;
         timespec now{};
         if (clock_gettime(CLOCK_REALTIME, &now) != 0) {
-            return reading;
+            return CalendarReading{};
         }
-        std::tm local{};
-        if (localtime_r(&now.tv_sec, &local) == nullptr) {
-            return reading;
-        }
-        reading.year = local.tm_year + 1900;
-        reading.month = local.tm_mon + 1;
-        reading.day = local.tm_mday;
-        reading.hour = local.tm_hour;
-        reading.minute = local.tm_min;
-        // A leap second (tm_sec 60) is shown as the last second of its minute.
-        reading.second = local.tm_sec > 59 ? 59 : local.tm_sec;
-        reading.millisecond = static_cast<int>(now.tv_nsec / 1000000);
-        return reading;
+        return LocalCalendarAt(now.tv_sec, now.tv_nsec);
     }
 
     void SleepMs(int ms) override {
@@ -61,11 +48,23 @@ public:
 
 }  // namespace
 
-CalendarReading CalendarOf(LocalMoment moment) {
+LocalMoment& LocalMoment::operator+=(std::chrono::nanoseconds step) {
     using namespace std::chrono;
-    const local_days day = floor<days>(moment);
-    const year_month_day date{day};
-    const hh_mm_ss<nanoseconds> time{moment - day};
+    // Whole days first, so that no sum of nanoseconds can overflow.
+    const days wholeDays = floor<days>(step);
+    day += wholeDays;
+    sinceMidnight += step - wholeDays;
+    if (sinceMidnight >= days{1}) {
+        day += days{1};
+        sinceMidnight -= days{1};
+    }
+    return *this;
+}
+
+CalendarReading CalendarOf(const LocalMoment& moment) {
+    using namespace std::chrono;
+    const year_month_day date{moment.day};
+    const hh_mm_ss<nanoseconds> time{moment.sinceMidnight};
     CalendarReading reading;
     reading.year = static_cast<int>(date.year());
     reading.month = static_cast<int>(static_cast<unsigned>(date.month()));
@@ -80,9 +79,32 @@ CalendarReading CalendarOf(LocalMoment moment) {
 LocalMoment MomentOf(const CalendarReading& reading) {
     using namespace std::chrono;
     const year_month firstMonth = year{reading.year} / January + months{reading.month - 1};
-    const local_days firstDay{firstMonth / 1};
-    return LocalMoment{firstDay + days{reading.day - 1}} + hours{reading.hour} +
-           minutes{reading.minute} + seconds{reading.second} + milliseconds{reading.millisecond};
+    // The time of day in milliseconds (64 bits hold any int fields), its whole days carried.
+    const milliseconds time = hours{reading.hour} + minutes{reading.minute} +
+                              seconds{reading.second} + milliseconds{reading.millisecond};
+    const days wholeDays = floor<days>(time);
+    LocalMoment moment;
+    moment.day = local_days{firstMonth / 1} + days{reading.day - 1} + wholeDays;
+    moment.sinceMidnight = time - wholeDays;
+    return moment;
+}
+
+CalendarReading LocalCalendarAt(std::int64_t secondsSince1970, std::int64_t nanoseconds) {
+    CalendarReading reading;
+    const std::time_t seconds = static_cast<std::time_t>(secondsSince1970);
+    std::tm local{};
+    if (localtime_r(&seconds, &local) == nullptr) {
+        return reading;
+    }
+    reading.year = local.tm_year + 1900;
+    reading.month = local.tm_mon + 1;
+    reading.day = local.tm_mday;
+    reading.hour = local.tm_hour;
+    reading.minute = local.tm_min;
+    // A leap second (tm_sec 60) is shown as the last second of its minute.
+    reading.second = local.tm_sec > 59 ? 59 : local.tm_sec;
+    reading.millisecond = static_cast<int>(nanoseconds / 1000000);
+    return reading;
 }
 
 ClockSource& SystemClock() {

@@ -18,6 +18,7 @@
 //     {"Ratio", Stored<&RfValues::ratio>, &RfPageModel::DeriveDecibels},
 //     Menu::Command("PopupMenu1", "Ratio To Db", &RfPageModel::RatioToDbCommand),
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <span>
@@ -80,9 +81,11 @@ struct SettingField {
     // Run after the key is read, whether or not the file held it.
     void (Page::*afterRead)() = nullptr;
     // A value read outside [low, high] is refused as an unreadable one is: the value held
-    // stays.
+    // stays. So is a NaN, unless the field takes it: a field whose page makes something of
+    // a non-finite value (a position's NaN becomes 0 at its next recompute).
     double low = -std::numeric_limits<double>::infinity();
     double high = std::numeric_limits<double>::infinity();
+    bool takesNan = false;
 };
 
 // The typed read of a member kind, in the variant's order.
@@ -121,8 +124,9 @@ void ReadSettingFields(const IniStore& store, std::string_view section,
                 } else {
                     found = ReadIniBool(store, section, field.key, read);
                 }
-                if (found && static_cast<double>(read) >= field.low &&
-                    static_cast<double>(read) <= field.high) {
+                const double number = static_cast<double>(read);
+                const bool inRange = number >= field.low && number <= field.high;
+                if (found && (inRange || (field.takesNan && std::isnan(number)))) {
                     held = read;
                 }
             },

@@ -3,11 +3,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include "common/qt/centre_on_screen.h"
 #include "common/qt/ok_cancel_buttons.h"
 #include "common/qt/qt_text.h"
+#include "common/qt/title_bar_width.h"
 
 namespace quorvel {
 
@@ -34,6 +36,9 @@ TInputBoxDlg::TInputBoxDlg(QWidget* parent, std::string_view title, std::string_
     layout->addWidget(label);
     layout->addWidget(m_edit);
     layout->addLayout(buttons);
+    // The title holds the range ("Input Value between 0.10 & 10000.00"): the box is made wide
+    // enough for its title bar to show all of it, the low bound included.
+    layout->addItem(new QSpacerItem(TitleBarWidth(windowTitle()), 0, QSizePolicy::Fixed));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     m_edit->setFocus();

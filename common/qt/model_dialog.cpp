@@ -1,8 +1,6 @@
 #include "common/qt/model_dialog.h"
 
 #include <QFocusEvent>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,18 +15,9 @@
 #include "common/qt/centre_on_screen.h"
 #include "common/qt/ok_cancel_buttons.h"
 #include "common/qt/qt_text.h"
+#include "common/qt/title_bar_width.h"
 
 namespace quorvel {
-namespace {
-
-// The width a title bar needs to show `title` whole: the text in the system's title font, and
-// room for the window's icon and buttons (about six text heights).
-int TitleBarWidth(const QString& title) {
-    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::TitleFont));
-    return metrics.horizontalAdvance(title) + 6 * metrics.height();
-}
-
-}  // namespace
 
 TModelDlg::TModelDlg(DialogModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
     setObjectName(ToQString(model.Name()));
@@ -38,7 +27,8 @@ TModelDlg::TModelDlg(DialogModel& model, QWidget* parent) : QDialog(parent), m_m
     int row = 0;
     for (const DialogBox& box : model.Boxes()) {
         auto* label = new QLabel(ToQString(box.caption), this);
-        label->setObjectName(QStringLiteral("Label") + ToQString(box.name));
+        label->setObjectName(box.labelName.empty() ? QStringLiteral("Label") + ToQString(box.name)
+                                                   : ToQString(box.labelName));
         label->setTextFormat(Qt::PlainText);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(ToQString(box.name));

@@ -7,7 +7,8 @@ ThreePartDialog::ThreePartDialog(Cues& cues, std::string_view boxName, std::stri
     : m_cues(cues), m_boxName(boxName), m_label(label), m_separators(separators) {}
 
 std::vector<DialogBox> ThreePartDialog::Boxes() const {
-    return {{std::string(m_boxName), std::string(m_label)}};
+    // Both dialogs name their one caption label Label1.
+    return {{std::string(m_boxName), std::string(m_label), {}, "Label1"}};
 }
 
 std::string ThreePartDialog::BoxText(std::string_view box) const {

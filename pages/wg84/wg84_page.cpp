@@ -69,14 +69,18 @@ std::span<const SettingField<Wg84PageModel, Wg84Values>> Wg84PageModel::SettingF
     using V = Wg84Values;
     using P = LlmPosition;
     // The key's number is its element of the position; the miss keys carry the number the
-    // position loop ended on.
+    // position loop ended on. A position takes a NaN from the file: the recompute after the
+    // reads limits it to 0, as it does an infinity.
     static constexpr std::array<SettingField<Model, V>, 8> kFields{{
-        {"RefLlm0", Stored<&V::refLlm, &P::latitude>},
-        {"TgtLlm0", Stored<&V::tgtLlm, &P::latitude>},
-        {"RefLlm1", Stored<&V::refLlm, &P::longitude>},
-        {"TgtLlm1", Stored<&V::tgtLlm, &P::longitude>},
-        {"RefLlm2", Stored<&V::refLlm, &P::altitude>},
-        {"TgtLlm2", Stored<&V::tgtLlm, &P::altitude>, &Model::RecomputeAfterPositionsRead},
+        {.key = "RefLlm0", .member = Stored<&V::refLlm, &P::latitude>, .takesNan = true},
+        {.key = "TgtLlm0", .member = Stored<&V::tgtLlm, &P::latitude>, .takesNan = true},
+        {.key = "RefLlm1", .member = Stored<&V::refLlm, &P::longitude>, .takesNan = true},
+        {.key = "TgtLlm1", .member = Stored<&V::tgtLlm, &P::longitude>, .takesNan = true},
+        {.key = "RefLlm2", .member = Stored<&V::refLlm, &P::altitude>, .takesNan = true},
+        {.key = "TgtLlm2",
+         .member = Stored<&V::tgtLlm, &P::altitude>,
+         .afterRead = &Model::RecomputeAfterPositionsRead,
+         .takesNan = true},
         {"MissDx3", Stored<&V::missDx>},
         {"MissDy3", Stored<&V::missDy>, &Model::RecomputeMissAfterRead},
     }};
@@ -135,40 +139,49 @@ DisplayList Wg84PageModel::Display() const {
     return list;
 }
 
-// Each command runs its dialog on the stored field and then recomputes, whether the dialog
-// was accepted or cancelled: a cancelled dialog leaves the field, and the recompute starts
-// from it all the same.
+// Each position command runs its dialog on the stored field and recomputes from it only when
+// the dialog was accepted. A cancelled dialog changes nothing: a recompute from the held
+// offsets would move the point whenever they are the negation of the other side's (the other
+// side recomputed last), and would replace the other side's offsets all the same.
 
 void Wg84PageModel::EditLatLongMslRef(Interaction& ui) {
-    TMapPromptLlmDlg(ui.cues()).Run(ui, m_values.refLlm);
-    RecomputeFromLlm(m_values, Wg84Side::Reference);
+    if (TMapPromptLlmDlg(ui.cues()).Run(ui, m_values.refLlm)) {
+        RecomputeFromLlm(m_values, Wg84Side::Reference);
+    }
 }
 
 void Wg84PageModel::EditEastNorthUpRef(Interaction& ui) {
-    TMapPromptEnuDlg(ui.cues()).Run(ui, m_values.refEnu, kFromTarget);
-    RecomputeFromEnu(m_values, Wg84Side::Reference);
+    if (TMapPromptEnuDlg(ui.cues()).Run(ui, m_values.refEnu, kFromTarget)) {
+        RecomputeFromEnu(m_values, Wg84Side::Reference);
+    }
 }
 
 void Wg84PageModel::EditRangeAzElRef(Interaction& ui) {
-    TMapPromptRaeDlg(ui.cues()).Run(ui, m_values.refRae, kFromTarget);
-    RecomputeFromRae(m_values, Wg84Side::Reference);
+    if (TMapPromptRaeDlg(ui.cues()).Run(ui, m_values.refRae, kFromTarget)) {
+        RecomputeFromRae(m_values, Wg84Side::Reference);
+    }
 }
 
 void Wg84PageModel::EditLatLongMslTgt(Interaction& ui) {
-    TMapPromptLlmDlg(ui.cues()).Run(ui, m_values.tgtLlm);
-    RecomputeFromLlm(m_values, Wg84Side::Target);
+    if (TMapPromptLlmDlg(ui.cues()).Run(ui, m_values.tgtLlm)) {
+        RecomputeFromLlm(m_values, Wg84Side::Target);
+    }
 }
 
 void Wg84PageModel::EditEastNorthUpTgt(Interaction& ui) {
-    TMapPromptEnuDlg(ui.cues()).Run(ui, m_values.tgtEnu, kFromReference);
-    RecomputeFromEnu(m_values, Wg84Side::Target);
+    if (TMapPromptEnuDlg(ui.cues()).Run(ui, m_values.tgtEnu, kFromReference)) {
+        RecomputeFromEnu(m_values, Wg84Side::Target);
+    }
 }
 
 void Wg84PageModel::EditRangeAzElTgt(Interaction& ui) {
-    TMapPromptRaeDlg(ui.cues()).Run(ui, m_values.tgtRae, kFromReference);
-    RecomputeFromRae(m_values, Wg84Side::Target);
+    if (TMapPromptRaeDlg(ui.cues()).Run(ui, m_values.tgtRae, kFromReference)) {
+        RecomputeFromRae(m_values, Wg84Side::Target);
+    }
 }
 
+// The miss recompute depends on nothing but the two components, so it changes nothing after
+// a cancelled dialog; it runs either way.
 void Wg84PageModel::EditMissDist(Interaction& ui) {
     TMapPromptMissDistDlg(ui.cues()).Run(ui, m_values.missDx, m_values.missDy);
     RecomputeMiss(m_values);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,7 @@ private:
             {"Bits", Stored<&TableValues::bits>, &TablePage::NoteBits, 4, 32},
             {"Word", Stored<&TableValues::word>},
             {"Trails", Stored<&TableValues::trails>},
-            {"Point0", Stored<&TableValues::point, &Point::x>},
+            {.key = "Point0", .member = Stored<&TableValues::point, &Point::x>, .takesNan = true},
             {"Point1", Stored<&TableValues::point, &Point::y>},
         }};
         return kFields;
@@ -113,6 +114,14 @@ TEST(PageTables, AValueOutsideItsRangeIsRefusedLikeAnUnreadableOne) {
     TablePage page;
     page.LoadSettings(IniText("[Tables]\r\nBits=32\r\n"));
     EXPECT_EQ(page.Values().bits, 32);
+}
+
+TEST(PageTables, ANanIsRefusedUnlessTheFieldTakesIt) {
+    TablePage page;
+    page.LoadSettings(IniText("[Tables]\r\nRatio=nan\r\nPoint0=nan\r\nPoint1=nan\r\n"));
+    EXPECT_EQ(page.Values().ratio, 0.0);
+    EXPECT_TRUE(std::isnan(page.Values().point.x));
+    EXPECT_EQ(page.Values().point.y, 0.0);
 }
 
 TEST(PageTables, WritesEveryFieldInOrderWithItsTypedWrite) {

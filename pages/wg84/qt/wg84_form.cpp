@@ -23,6 +23,10 @@ const char* const kEditHint = "Right click to edit";
 const char* const kWidestAngle = "-888 88 88.888";
 const char* const kWidestShort = "88888888";
 const char* const kWidestLong = "888888888888";
+// The miss values: FormatNumber's eight characters, and room beyond for a sign ("-99999.99");
+// the clock's hh:mm.
+const char* const kWidestMiss = "888888888";
+const char* const kWidestClock = "88:88";
 
 QString Name(const char* text) {
     return QString::fromLatin1(text);
@@ -190,26 +194,36 @@ QList<QWidget*> BuildBlock(QWidget* parent, const BlockNames& names, QFrame*& bl
     return {block, geod, enu, range};
 }
 
-// The miss panel: its heading, then Dx, Dy, Distance and Clock in one row.
+// The miss panel: its heading, then Dx, Dy, Distance and Clock in one row. Each caption
+// stands right before its value, and the room left over goes between one value and the next
+// caption, at least a few characters' worth, so that "100.00" and "Dy" never read as one.
 QFrame* BuildMissPanel(QWidget* parent) {
     QFrame* panel = MakePanel(parent, QStringLiteral("Panel6"), QFrame::Sunken);
     panel->setToolTip(QString::fromLatin1(kEditHint));
     auto* grid = MakeGrid(panel);
-    QLabel* heading = MakeCaption(panel, QStringLiteral("CaptionMiss"), "Miss Distance (Ft)");
-    grid->addWidget(heading, 0, 0, 1, 8);
     struct MissValue {
         const char* caption;
         const char* value;
+        const char* widest;
     };
-    constexpr MissValue kValues[] = {
-        {"Dx", "LabelDx"}, {"Dy", "LabelDy"}, {"Distance", "LabelDist"}, {"Clock", "LabelClock"}};
+    constexpr MissValue kValues[] = {{"Dx", "LabelDx", kWidestMiss},
+                                     {"Dy", "LabelDy", kWidestMiss},
+                                     {"Distance", "LabelDist", kWidestMiss},
+                                     {"Clock", "LabelClock", kWidestClock}};
+    constexpr int kColumns = 3 * static_cast<int>(std::size(kValues)) - 1;
+    QLabel* heading = MakeCaption(panel, QStringLiteral("CaptionMiss"), "Miss Distance (Ft)");
+    grid->addWidget(heading, 0, 0, 1, kColumns);
+    const int gap = 3 * parent->fontMetrics().averageCharWidth();
     int column = 0;
     for (const MissValue& value : kValues) {
+        if (column > 0) {
+            grid->setColumnMinimumWidth(column, gap);
+            grid->setColumnStretch(column++, 1);
+        }
         grid->addWidget(
             MakeCaption(panel, QStringLiteral("Caption") + Name(value.value).mid(5), value.caption),
             1, column++);
-        grid->addWidget(MakeValue(panel, Name(value.value), kWidestShort), 1, column);
-        grid->setColumnStretch(column++, 1);
+        grid->addWidget(MakeValue(panel, Name(value.value), value.widest), 1, column++);
     }
     return panel;
 }

@@ -1,6 +1,8 @@
 // The Qt side of the prompts: the text-entry box, the generic dialog for a dialog model, and
 // the interaction that page commands reach them through.
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,7 @@
 #include "common/qt/input_box.h"
 #include "common/qt/model_dialog.h"
 #include "common/qt/qt_interaction.h"
+#include "common/qt/qt_text.h"
 #include "qt_support/window_fixture.h"
 
 namespace quorvel {
@@ -42,7 +46,7 @@ public:
     explicit DoublingModel(Cues& cues) : m_cues(cues) {}
 
     std::string_view Name() const override { return "TDoublingDlg"; }
-    std::string Caption() const override { return "Enter 1 to solve others"; }
+    std::string Caption() const override { return caption; }
     std::vector<DialogBox> Boxes() const override { return {{"EditA", "A"}, {"EditB", "B"}}; }
     std::string BoxText(std::string_view box) const override {
         return FormatNumber(8, 2, box == "EditA" ? a : b);
@@ -73,6 +77,7 @@ public:
     bool Cancelled() const override { return cancelled; }
     bool CancelBeforeOk() const override { return cancelFirst; }
 
+    std::string caption = "Enter 1 to solve others";
     double a = 1;
     double b = 2;
     bool cancelled = true;
@@ -119,6 +124,39 @@ private slots:
         QCOMPARE(edit->maxLength(), 255);
         QVERIFY(Child<QPushButton>(&box, "OKBtn")->isDefault());
         QCOMPARE(Child<QPushButton>(&box, "CancelBtn")->text(), QStringLiteral("Cancel"));
+    }
+
+    // A window manager's title bar shows the title in its title font between the window's
+    // icon and its buttons (about four text heights in all): the box is made wide enough for
+    // the whole range, its low bound included, however long the bounds are.
+    void titleShowsWhole_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("inputBox");
+        QTest::newRow("ratio prompt")
+            << QStringLiteral("Input Value between 0.10 & 10000.00") << true;
+        QTest::newRow("integer prompt")
+            << QStringLiteral("Input Value between -2147483648 & 2147483647") << true;
+        QTest::newRow("short prompt") << QStringLiteral("Input Value between 0 & 9") << true;
+        QTest::newRow("solving dialog")
+            << QStringLiteral("Enter 1 to solve others for Resonant Freq") << false;
+    }
+
+    void titleShowsWhole() {
+        QFETCH(QString, title);
+        QFETCH(bool, inputBox);
+        CountingCues cues;
+        DoublingModel model(cues);
+        model.caption = ToStdString(title);
+        std::unique_ptr<QDialog> window;
+        if (inputBox) {
+            window = std::make_unique<TInputBoxDlg>(nullptr, ToStdString(title), "p", "1");
+        } else {
+            window = std::make_unique<TModelDlg>(model);
+        }
+        const QFontMetrics titleFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+        QCOMPARE(window->windowTitle(), title);
+        QVERIFY2(window->width() >= titleFont.horizontalAdvance(title) + 4 * titleFont.height(),
+                 qPrintable(QString::number(window->width())));
     }
 
     void inputBoxAnswers_data() {

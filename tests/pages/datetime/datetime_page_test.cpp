@@ -83,6 +83,31 @@ TEST(DateTimePage, LastMomentOfALeapYear) {
     EXPECT_EQ(Shown(page, "Label1970"), "1104537600 Seconds");
 }
 
+struct FarMoment {
+    CalendarReading now;
+    const char* date;
+    const char* timeOfDay;
+    const char* leapYear;
+};
+
+class DateTimePageFarYears : public ::testing::TestWithParam<FarMoment> {};
+
+// A clock that reads a year far from 1970 (a system clock set ahead, or --now) makes the
+// page on that very date and time.
+TEST_P(DateTimePageFarYears, MadeOnTheClocksOwnDate) {
+    const DateTimePageModel page = MadeAt(GetParam().now);
+    EXPECT_EQ(Shown(page, "LabelGregDate"), GetParam().date);
+    EXPECT_EQ(Shown(page, "LabelTodHms"), GetParam().timeOfDay);
+    EXPECT_EQ(Shown(page, "LabelIsLeapYear"), GetParam().leapYear);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Years, DateTimePageFarYears,
+    ::testing::Values(FarMoment{{1, 1, 1, 0, 0, 0, 0}, "01/01/1", " 00:00:00", "NO"},
+                      FarMoment{{2100, 2, 28, 6, 30, 0, 0}, "02/28/2100", " 06:30:00", "NO"},
+                      FarMoment{{2400, 12, 1, 19, 3, 18, 1}, "12/01/2400", " 19:03:18", "YES"},
+                      FarMoment{{9999, 12, 31, 23, 59, 58, 0}, "12/31/9999", " 23:59:58", "NO"}));
+
 TEST(DateTimePage, KeysAreTheSixFieldsInLoadOrder) {
     const DateTimePageModel page = MadeAt(Valentines2006());
     const std::vector<SettingKey> expected{

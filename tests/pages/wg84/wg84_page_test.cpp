@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -221,6 +222,21 @@ TEST(Wg84Page, LatitudeFromTheFileIsLimitedShownAndSavedAtSeventy) {
     EXPECT_EQ(saved.ReadString("Wg84", "RefLlm0"), std::optional<std::string>("1.221730476"));
 }
 
+// A NaN position read from the file becomes 0 at the recompute after the read, as an
+// infinity does; a NaN miss component is refused and the miss held stays.
+TEST(Wg84Page, NonFinitePositionsFromTheFileBecomeZero) {
+    for (const std::string text : {"nan", "-nan", "inf", "-inf"}) {
+        Wg84PageModel page =
+            Loaded("[Wg84]\nRefLlm1=" + text + "\nTgtLlm2=" + text + "\nMissDx3=" + text + "\n");
+        EXPECT_EQ(page.Values().refLlm.longitude, 0.0) << text;
+        EXPECT_EQ(page.Values().tgtLlm.altitude, 0.0) << text;
+        EXPECT_EQ(Shown(page, "LabelLongRef"), "000 00 00.000") << text;
+        EXPECT_EQ(Shown(page, "LabelEastNmiRef"), "2480.14") << text;
+        EXPECT_EQ(Shown(page, "LabelMslTgt"), "0.00") << text;
+    }
+    EXPECT_EQ(Shown(Loaded("[Wg84]\nMissDx3=nan\n"), "LabelDx"), "0.00");
+}
+
 TEST(Wg84Page, LoadReadsBothPositionsThenRecomputesFromTheReference) {
     Wg84PageModel page = Loaded(
         "[Wg84]\nTgtLlm0=0.625773307\nRefLlm2=0.1\nMissDx3=0.01\nMissDy3=-0.01\n"
@@ -357,20 +373,34 @@ TEST(Wg84Page, ReferenceStraightUpRisesAboveTheTarget) {
     EXPECT_LT(page.Values().refRae.azimuth, -1e26);
 }
 
-TEST(Wg84Page, CancelledOffsetStillRecomputesFromTheHeldOffset) {
+struct CancelCase {
+    std::string_view menu;
+    std::string_view caption;
+    Typed typed;  // an edit the Cancel throws away
+};
+
+class Wg84CancelTest : public ::testing::TestWithParam<CancelCase> {};
+
+// The other side was edited last, so the cancelled side holds the negation of the other's
+// offset rather than its own conversion: recomputing from it would move the point.
+TEST_P(Wg84CancelTest, CancelledDialogChangesNothing) {
     Wg84PageModel page;
-    Edit(page, kTgt, kLlm, {{"EditLat", "35 51 15.010"}});
-    const LlmPosition before = page.Values().refLlm;
-    // The reference's offset is the negation of the target's, not its own conversion, so
-    // placing the reference from it moves it a little.
-    Edit(page, kRef, kEnu, {}, false);
-    const LlmPosition after = page.Values().refLlm;
-    EXPECT_FALSE(VectorsEqual(before, after));
-    LlmPosition from = before;
-    const EnuVector moved = LlmToEnu(after, from);
-    EXPECT_LT(std::hypot(moved.east, moved.north, moved.up), 0.05);
-    EXPECT_TRUE(Negations(page.Values().tgtEnu, page.Values().refEnu));
+    const bool reference = GetParam().menu == kRef;
+    Edit(page, reference ? kTgt : kRef, kLlm, {{"EditLat", reference ? "35 51 15" : "35 31 15"}});
+    const Wg84Values before = page.Values();
+    const DisplayList shown = page.Display();
+    Edit(page, GetParam().menu, GetParam().caption, {GetParam().typed}, false);
+    EXPECT_EQ(std::memcmp(&before, &page.Values(), sizeof before), 0) << "bit for bit";
+    EXPECT_EQ(page.Display(), shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(SixPositionDialogs, Wg84CancelTest,
+                         ::testing::Values(CancelCase{kRef, kLlm, {"EditLat", "40"}},
+                                           CancelCase{kRef, kEnu, {"EditEast", "5"}},
+                                           CancelCase{kRef, kRae, {"EditRange", "5"}},
+                                           CancelCase{kTgt, kLlm, {"EditLat", "40"}},
+                                           CancelCase{kTgt, kEnu, {"EditEast", "5"}},
+                                           CancelCase{kTgt, kRae, {"EditRange", "5"}}));
 
 TEST(Wg84Page, ReferenceRangeAzElKeepsTheEnteredValues) {
     Wg84PageModel page;

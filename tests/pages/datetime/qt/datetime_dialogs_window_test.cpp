@@ -57,7 +57,7 @@ private slots:
         QString title, label, text, tip = QStringLiteral("unset");
         AnswerNextModal([&](QWidget* window) {
             title = window->windowTitle();
-            if (auto* caption = Child<QLabel>(window, "LabelEditTod")) {
+            if (auto* caption = Child<QLabel>(window, "Label1")) {
                 label = caption->text();
             }
             if (auto* edit = Child<QLineEdit>(window, "EditTod")) {
@@ -119,11 +119,15 @@ private slots:
         QVERIFY(cues.heard.empty());
     }
 
-    void leavingTheDateBoxRewritesItAndCancelKeepsTheDate() {
+    void dateDialogShowsItsCaptionLabelRewritesTheBoxAndCancelKeepsTheDate() {
         CountingCues cues;
         QtInteraction ui(nullptr, cues);
-        QString afterColon, afterLeaving;
+        QString afterColon, afterLeaving, title, label;
         AnswerNextModal([&](QWidget* window) {
+            title = window->windowTitle();
+            if (auto* caption = Child<QLabel>(window, "Label1")) {
+                label = caption->text();
+            }
             auto* edit = Child<QLineEdit>(window, "EditGreg");
             if (edit != nullptr && Activate(window)) {
                 edit->setFocus();
@@ -140,6 +144,8 @@ private slots:
         int day = 14, month = 2, year = 2006;
         TGregDatePromptDlg dialog(cues);
         QVERIFY(!dialog.Run(ui, day, month, year));
+        QCOMPARE(title, QStringLiteral("Enter Gregorian Date xx/xx/xx or xx/xx/xxxx"));
+        QCOMPARE(label, QStringLiteral("Gregorian Date"));
         QCOMPARE(afterColon, QStringLiteral("2"));
         QCOMPARE(afterLeaving, QStringLiteral("02/03/2006"));
         QCOMPARE(cues.heard, std::vector<std::string>{"error"});

@@ -225,6 +225,38 @@ private slots:
         }
     }
 
+    // Each miss value shows its longest text whole and stands apart from the caption after
+    // it: "100.00 Dy" must not read as one.
+    void missValuesStandApartFromTheNextCaption() {
+        ScratchWorkingDirectory dir;
+        Program program;
+        const QStringList values{"LabelDx", "LabelDy", "LabelDist", "LabelClock"};
+        const QStringList captions{"CaptionDx", "CaptionDy", "CaptionDist", "CaptionClock"};
+        for (const QString& name : values) {
+            program.Find<QLabel>(name)->setText(name == QLatin1String("LabelClock")
+                                                    ? QStringLiteral("12:00")
+                                                    : QStringLiteral("-99999.99"));
+        }
+        QApplication::processEvents();
+        const QWidget& page = program.Page();
+        for (int i = 0; i < values.size(); ++i) {
+            auto* value = program.Find<QLabel>(values[i]);
+            auto* caption = program.Find<QLabel>(captions[i]);
+            const QFontMetrics metrics = value->fontMetrics();
+            QVERIFY2(metrics.horizontalAdvance(value->text()) <= value->width(),
+                     qPrintable(values[i] + " is clipped"));
+            QVERIFY2(caption->geometry().right() < value->geometry().left(),
+                     qPrintable(captions[i] + " overlaps its value"));
+            if (i + 1 < values.size()) {
+                auto* next = program.Find<QLabel>(captions[i + 1]);
+                const int valueEnd = value->mapTo(&page, QPoint(value->width(), 0)).x();
+                const int nextStart = next->mapTo(&page, QPoint(0, 0)).x();
+                QVERIFY2(nextStart - valueEnd >= 2 * metrics.averageCharWidth(),
+                         qPrintable(values[i] + " crowds " + captions[i + 1]));
+            }
+        }
+    }
+
     void menusHaveTheirTitleSeparatorAndNamedItems() {
         ScratchWorkingDirectory dir;
         Program program;
