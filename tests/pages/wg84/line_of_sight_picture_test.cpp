@@ -149,21 +149,6 @@ TEST(LineOfSightPicture, DescriptionSaysWhatBlocksAndWhereTheTargetIs) {
               "elevation 0.50\xC2\xB0.");
 }
 
-TEST(LineOfSightPicture, ProfileStretchesHeightsAndSaysByHowMuch) {
-    const LineOfSightFigures figures = Figures(100, 10000, 125);
-    const ProfileScale scale =
-        ProfileScaleFor(figures, LayOutLineOfSight(kLineOfSightWidth, kLineOfSightHeight).profile);
-    // The plot holds the earth's bulge and the target, and starts at the reference.
-    EXPECT_LT(scale.lowFeet, 0);
-    EXPECT_GT(scale.highFeet, 10000);
-    EXPECT_EQ(scale.fromNmi, 0);
-    EXPECT_EQ(scale.toNmi, 125);
-    const double upPerFoot = scale.plot.Height() / (scale.highFeet - scale.lowFeet);
-    const double acrossPerFoot = scale.plot.Width() / (125 * FEET_PER_NMI);
-    EXPECT_NEAR(scale.Exaggeration(), upPerFoot / acrossPerFoot, 1e-9);
-    EXPECT_GT(scale.Exaggeration(), 10);
-}
-
 TEST(LineOfSightPicture, HoverTellsBothPathsHeightsInsideTheProfileOnly) {
     const LineOfSightFigures figures = Figures(100, 10000, 125);
     const double width = 1000;
