@@ -13,12 +13,8 @@ if(QUORVEL_CORE_TESTS)
     target_include_directories(quorvel_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(quorvel_tests PRIVATE
         QUORVEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QUORVEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
-    # GeographicLib is the independent reference the geodesy tests compare with; only the
-    # tests link it. Debian keeps its find module outside CMake's own search path.
-    list(APPEND CMAKE_MODULE_PATH /usr/share/cmake/geographiclib)
-    find_package(GeographicLib REQUIRED)
-    target_include_directories(quorvel_tests SYSTEM PRIVATE ${GeographicLib_INCLUDE_DIRS})
-    target_link_libraries(quorvel_tests PRIVATE ${GeographicLib_LIBRARIES})
+    # GeographicLib, which the core links, is also the independent reference the geodesy
+    # tests compare the page's own conversions with.
     gtest_discover_tests(quorvel_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
 endif()
 

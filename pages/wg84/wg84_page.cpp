@@ -7,6 +7,7 @@
 #include "common/geodesy/map_utils.h"
 #include "common/number_text.h"
 #include "pages/wg84/enu_dialog.h"
+#include "pages/wg84/line_of_sight_picture.h"
 #include "pages/wg84/llm_dialog.h"
 #include "pages/wg84/miss_dist_dialog.h"
 #include "pages/wg84/rae_dialog.h"
@@ -92,6 +93,7 @@ std::span<const MenuEntry<Wg84PageModel>> Wg84PageModel::MenuEntries() {
     using Menu = MenuTable<Model>;
     static constexpr std::string_view kRef = "PopupMenuRef";
     static constexpr std::string_view kTgt = "PopupMenuTgt";
+    static constexpr std::string_view kLineOfSight = "Line Of Sight...";
     static constexpr std::array kEntries{
         Menu::Title(kRef, "Reference Geod"),
         Menu::Separator(kRef),
@@ -100,6 +102,8 @@ std::span<const MenuEntry<Wg84PageModel>> Wg84PageModel::MenuEntries() {
         Menu::Command(kRef, "Edit East North Up", &Model::EditEastNorthUpRef,
                       "MenuEditEastNorthUpRef"),
         Menu::Command(kRef, "Edit Range Az El", &Model::EditRangeAzElRef, "MenuEditRangeAzElRef"),
+        Menu::Separator(kRef),
+        Menu::Command(kRef, kLineOfSight, &Model::ShowLineOfSight, "MenuLineOfSightRef"),
         Menu::Title(kTgt, "Target Geod"),
         Menu::Separator(kTgt),
         Menu::Command(kTgt, "Edit Lat Long Msl", &Model::EditLatLongMslTgt,
@@ -107,6 +111,8 @@ std::span<const MenuEntry<Wg84PageModel>> Wg84PageModel::MenuEntries() {
         Menu::Command(kTgt, "Edit East North Up", &Model::EditEastNorthUpTgt,
                       "MenuEditEastNorthUpTgt"),
         Menu::Command(kTgt, "Edit Range Az El", &Model::EditRangeAzElTgt, "MenuEditRangeAzElTgt"),
+        Menu::Separator(kTgt),
+        Menu::Command(kTgt, kLineOfSight, &Model::ShowLineOfSight, "MenuLineOfSightTgt"),
         Menu::OnPopup("PopupMenuMissDist", &Model::EditMissDist),
     };
     return kEntries;
@@ -137,6 +143,21 @@ DisplayList Wg84PageModel::Display() const {
     list.push_back({"LabelDist", FormatNumber(8, 2, v.missDistance * FEET_PER_NMI)});
     list.push_back({"LabelClock", ClockText(v.missClock)});
     return list;
+}
+
+LineOfSightFigures Wg84PageModel::LineOfSight() const {
+    // The positions as the page shows them: a recompute from an offset may leave one beyond
+    // the limits until it is next converted.
+    const Wg84Values shown = ShownValues();
+    return ComputeLineOfSight(shown.refLlm, shown.tgtLlm);
+}
+
+std::optional<Picture> Wg84PageModel::PagePicture() const {
+    return LineOfSightPicture(LineOfSight(), LookAnglesOf(m_values));
+}
+
+DisplayList Wg84PageModel::PictureFigures() const {
+    return LineOfSightFigureTexts(LineOfSight());
 }
 
 // Each position command runs its dialog on the stored field and recomputes from it only when
@@ -186,5 +207,7 @@ void Wg84PageModel::EditMissDist(Interaction& ui) {
     TMapPromptMissDistDlg(ui.cues()).Run(ui, m_values.missDx, m_values.missDy);
     RecomputeMiss(m_values);
 }
+
+void Wg84PageModel::ShowLineOfSight(Interaction&) {}
 
 }  // namespace quorvel

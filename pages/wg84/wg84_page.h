@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "pages/page_entry.h"
+#include "pages/wg84/line_of_sight.h"
 #include "pages/wg84/wg84_recompute.h"
 #include "shell/page_tables.h"
 
@@ -44,13 +45,23 @@ public:
     // in the altitudes and horizons, which the page derives when it shows them.
     Wg84Values ShownValues() const;
 
+    // The line of sight between the two positions as the page shows them (line_of_sight.h).
+    LineOfSightFigures LineOfSight() const;
+    // The line-of-sight picture (profile and look angles, line_of_sight_picture.h) at the size
+    // it takes where nothing else decides it; the window draws it for its own size.
+    std::optional<Picture> PagePicture() const override;
+    // The line-of-sight figures: path length, and each path's clearance, where it lies and
+    // whether the path is clear.
+    DisplayList PictureFigures() const override;
+
 private:
     friend TablePageModel;
     // RefLlm0, TgtLlm0, RefLlm1, TgtLlm1, RefLlm2, TgtLlm2, then the recompute from the
     // reference's position; MissDx3, MissDy3, then the miss recompute.
     static std::span<const SettingField<Wg84PageModel, Wg84Values>> SettingFields();
     // PopupMenuRef and PopupMenuTgt (a title, a separator and the three edits, named by
-    // item), and PopupMenuMissDist, which opens its dialog on pop-up.
+    // item, then a separator and "Line Of Sight..."), and PopupMenuMissDist, which opens its
+    // dialog on pop-up.
     static std::span<const MenuEntry<Wg84PageModel>> MenuEntries();
 
     void RecomputeAfterPositionsRead();
@@ -63,6 +74,9 @@ private:
     void EditEastNorthUpTgt(Interaction& ui);
     void EditRangeAzElTgt(Interaction& ui);
     void EditMissDist(Interaction& ui);
+    // The window opens the line-of-sight window on this command; the page has nothing to ask
+    // or change, so without a window it only shows its values again.
+    void ShowLineOfSight(Interaction& ui);
 };
 
 }  // namespace quorvel

@@ -1,16 +1,21 @@
 #include "pages/wg84/qt/wg84_form.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "common/qt/value_labels.h"
+#include "pages/wg84/qt/line_of_sight_form.h"
 #include "pages/wg84/wg84_page.h"
+#include "shell/qt/scheme_colours.h"
 
 namespace quorvel {
 namespace {
@@ -262,6 +267,18 @@ TWg84Form::TWg84Form(PageFormContext& context) : TPageForm(context) {
         AttachPopupMenu(QStringLiteral("PopupMenuTgt"), {panel});
     }
     AttachPopupMenu(QStringLiteral("PopupMenuMissDist"), {panel6});
+    // The page's command only shows the values again; the window is the form's to open.
+    const std::pair<const char*, const char*> kLineOfSightItems[] = {
+        {"PopupMenuRef", "MenuLineOfSightRef"}, {"PopupMenuTgt", "MenuLineOfSightTgt"}};
+    for (const auto& [menu, item] : kLineOfSightItems) {
+        if (auto* action = PopupMenuNamed(Name(menu))->findChild<QAction*>(Name(item))) {
+            connect(action, &QAction::triggered, this, [this] {
+                if (HandlerAllowed(HandlerGuard::Full)) {
+                    OpenLineOfSight();
+                }
+            });
+        }
+    }
 
     // The blocks show the same captions; the ranges stand under the offsets' unit heads.
     NameValueGroup(panel1, QStringLiteral("Reference"));
@@ -275,6 +292,35 @@ TWg84Form::TWg84Form(PageFormContext& context) : TPageForm(context) {
             }
         }
     }
+}
+
+TLineOfSightForm* TWg84Form::OpenLineOfSight() {
+    if (m_lineOfSight == nullptr) {
+        m_lineOfSight = new TLineOfSightForm(this);
+        ShowLineOfSight();
+    }
+    m_lineOfSight->show();
+    m_lineOfSight->raise();
+    m_lineOfSight->activateWindow();
+    return m_lineOfSight;
+}
+
+TLineOfSightForm* TWg84Form::LineOfSightWindow() const {
+    return m_lineOfSight;
+}
+
+void TWg84Form::ShowPageExtras() {
+    if (m_lineOfSight != nullptr) {
+        ShowLineOfSight();
+    }
+}
+
+void TWg84Form::ShowLineOfSight() {
+    const auto& model = static_cast<const Wg84PageModel&>(Model());
+    m_lineOfSight->ShowLineOfSight(model.LineOfSight(), LookAnglesOf(model.ShownValues()));
+    const QWidget* panelMain = findChild<QWidget*>(QStringLiteral("PanelMain"));
+    m_lineOfSight->ApplyColours(panelMain != nullptr ? BackgroundColour(panelMain) : QColor(),
+                                PanelColour(), DataColour());
 }
 
 }  // namespace quorvel

@@ -143,7 +143,7 @@ TEST(Wg84Page, MenusHaveTitleSeparatorAndNamedItems) {
         SCOPED_TRACE(name);
         EXPECT_EQ(menu.name, name);
         EXPECT_FALSE(menu.actsOnPopup);
-        ASSERT_EQ(menu.items.size(), 5U);
+        ASSERT_EQ(menu.items.size(), 7U);
         EXPECT_EQ(menu.items[0].kind, MenuItem::Kind::Title);
         EXPECT_EQ(menu.items[0].caption, title);
         EXPECT_EQ(menu.items[1].kind, MenuItem::Kind::Separator);
@@ -157,12 +157,50 @@ TEST(Wg84Page, MenusHaveTitleSeparatorAndNamedItems) {
             EXPECT_EQ(item.caption, commands[i].first);
             EXPECT_EQ(item.name, commands[i].second + side);
         }
+        EXPECT_EQ(menu.items[5].kind, MenuItem::Kind::Separator);
+        EXPECT_TRUE(menu.items[6].IsCommand());
+        EXPECT_EQ(menu.items[6].caption, "Line Of Sight...");
+        EXPECT_EQ(menu.items[6].name, std::string("MenuLineOfSight") + side);
     };
     check(menus[0], "PopupMenuRef", "Reference Geod", "Ref");
     check(menus[1], "PopupMenuTgt", "Target Geod", "Tgt");
     EXPECT_EQ(menus[2].name, "PopupMenuMissDist");
     EXPECT_TRUE(menus[2].actsOnPopup);
     EXPECT_TRUE(menus[2].items.empty());
+}
+
+TEST(Wg84Page, LineOfSightFollowsThePositionsAndItsCommandChangesNothing) {
+    Wg84PageModel page;
+    const auto figure = [&](const std::string& name) {
+        for (const DisplayItem& item : page.PictureFigures()) {
+            if (item.name == name) {
+                return item.text;
+            }
+        }
+        return std::string("<not listed>");
+    };
+    // Both positions at the default: no path, the altitude as clearance.
+    EXPECT_EQ(figure("LabelLosPathLength"), "0.00");
+    EXPECT_EQ(figure("LabelLosClearance"), "2283.26");
+    EXPECT_EQ(figure("LabelLosRadioVisible"), "YES");
+    // An antenna at 100 ft, a target 75 nmi north at 10000 ft: in sight.
+    page.LoadSettings(
+        IniText("[Wg84]\nRefLlm2=0.016457883\nTgtLlm0=0.644711800\n"
+                "TgtLlm2=1.645788336\n"));
+    EXPECT_EQ(figure("LabelLosPathLength"), "75.00");
+    EXPECT_EQ(figure("LabelLosClearance"), "100.00");
+    EXPECT_EQ(figure("LabelLosVisible"), "YES");
+    EXPECT_EQ(page.PictureFigures().size(), 7U);
+    const std::optional<Picture> picture = page.PagePicture();
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->title, "Line of Sight");
+    EXPECT_NE(picture->description.find("azimuth 0.00"), std::string::npos) << picture->description;
+
+    const DisplayList before = page.Display();
+    ScriptedInteraction ui;
+    EXPECT_TRUE(page.RunMenuCommand({kRef, "Line Of Sight..."}, ui));
+    EXPECT_TRUE(page.RunMenuCommand({kTgt, "Line Of Sight..."}, ui));
+    EXPECT_EQ(page.Display(), before);
 }
 
 TEST(Wg84Page, KeepsEightRealKeysInReadOrder) {

@@ -266,7 +266,7 @@ private slots:
             QMenu* menu = program.Page().PopupMenuNamed(menuName);
             QVERIFY(menu != nullptr);
             const QList<QAction*> items = menu->actions();
-            QCOMPARE(items.size(), 5);
+            QCOMPARE(items.size(), 7);
             QCOMPARE(items[0]->text(), QLatin1String(side) == QLatin1String("Ref")
                                            ? QStringLiteral("Reference Geod")
                                            : QStringLiteral("Target Geod"));
@@ -277,6 +277,9 @@ private slots:
                 QCOMPARE(items[i + 2]->text(), captions[i]);
                 QCOMPARE(items[i + 2]->objectName(), names[i] + side);
             }
+            QVERIFY(items[5]->isSeparator());
+            QCOMPARE(items[6]->text(), QStringLiteral("Line Of Sight..."));
+            QCOMPARE(items[6]->objectName(), QStringLiteral("MenuLineOfSight") + side);
         }
         for (const char* over : {"Panel1", "Panel3", "Panel4", "Panel5", "LabelLatRef",
                                  "CaptionEastNmiRef", "CaptionGeodRef"}) {
