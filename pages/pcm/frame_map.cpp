@@ -1,6 +1,7 @@
 #include "pages/pcm/frame_map.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/number_text.h"
 #include "pages/pcm/frame_map_layout.h"
@@ -66,7 +67,9 @@ FrameMap::FrameMap(const PcmInputs& inputs, double width, double height, bool wi
       m_height(std::max(0.0, height)),
       m_withFigures(withFigures) {
     const std::string widestRow = std::to_string(std::max<std::int64_t>(m_words.MinorFrames(), 1));
-    m_grid.left = kMargin + EstimatedTextWidth(widestRow, kTextSize) + kTextToTick + kTick;
+    // On whole units, so that the cells fall on whole pixels.
+    m_grid.left =
+        std::ceil(kMargin + EstimatedTextWidth(widestRow, kTextSize) + kTextToTick + kTick);
     m_grid.top = kMargin + kTextSize + kTextToTick + kTick;
     const double room = m_width - m_grid.left - kRightMargin;
     const int figureLines = m_withFigures ? static_cast<int>(SampleFigures(m_timing).size()) : 0;
