@@ -11,6 +11,10 @@ namespace {
 
 using namespace frame_map_layout;
 
+// Room for the axes, the scale, the legend and the figures after the cells, so that the shape
+// list is not moved as they are added.
+constexpr std::size_t kShapesBesideTheCells = 160;
+
 ColourRole RoleOf(FrameWordKind kind) {
     switch (kind) {
         case FrameWordKind::Sync:
@@ -99,26 +103,32 @@ void FrameMap::DrawCells(Picture& picture) const {
     }
     // Cells that stand apart are drawn one by one; touching ones of a kind as one rectangle,
     // across the columns and down the rows.
-    const auto addRun = [&](std::int64_t from, std::int64_t to, FrameWordKind kind) {
-        const double x = m_grid.left + static_cast<double>(from) * columns.pitch;
-        const double width = static_cast<double>(to - from) * columns.pitch - columns.gap;
-        if (rows.gap <= 0) {
-            picture.Add(PictureRect{x, m_grid.top, width, m_grid.Height(), RoleOf(kind)});
-            return;
-        }
-        for (std::int64_t row = 0; row < rows.cells; ++row) {
-            const double y = m_grid.top + static_cast<double>(row) * rows.pitch;
-            picture.Add(PictureRect{x, y, width, rows.pitch - rows.gap, RoleOf(kind)});
-        }
+    struct Run {
+        std::int64_t from;
+        std::int64_t to;
+        FrameWordKind kind;
     };
-    std::int64_t runStart = 0;
-    for (std::int64_t column = 1; column <= columns.cells; ++column) {
-        const bool runEnds =
-            column == columns.cells || columns.gap > 0 ||
-            kinds[static_cast<std::size_t>(column)] != kinds[static_cast<std::size_t>(runStart)];
-        if (runEnds) {
-            addRun(runStart, column, kinds[static_cast<std::size_t>(runStart)]);
-            runStart = column;
+    std::vector<Run> runs;
+    for (std::int64_t column = 0; column < columns.cells; ++column) {
+        const FrameWordKind kind = kinds[static_cast<std::size_t>(column)];
+        if (!runs.empty() && columns.gap <= 0 && runs.back().kind == kind) {
+            runs.back().to = column + 1;
+        } else {
+            runs.push_back({column, column + 1, kind});
+        }
+    }
+    const std::int64_t rowsDrawn = rows.gap > 0 ? rows.cells : 1;
+    picture.shapes.reserve(
+        picture.shapes.size() +
+        static_cast<std::size_t>(static_cast<std::int64_t>(runs.size()) * rowsDrawn) +
+        kShapesBesideTheCells);
+    for (const Run& run : runs) {
+        const double x = m_grid.left + static_cast<double>(run.from) * columns.pitch;
+        const double width = static_cast<double>(run.to - run.from) * columns.pitch - columns.gap;
+        const double height = rows.gap > 0 ? rows.pitch - rows.gap : m_grid.Height();
+        for (std::int64_t row = 0; row < rowsDrawn; ++row) {
+            const double y = m_grid.top + static_cast<double>(row) * rows.pitch;
+            picture.Add(PictureRect{x, y, width, height, RoleOf(run.kind)});
         }
     }
 }
