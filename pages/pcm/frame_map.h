@@ -19,7 +19,8 @@
 
 namespace quorvel {
 
-// The size of the map where nothing else decides it (quorvel-cli --svg).
+// The size of the map where nothing else decides it (quorvel-cli --svg), before it is trimmed
+// to what it holds.
 inline constexpr double kFrameMapNaturalWidth = 640;
 inline constexpr double kFrameMapNaturalHeight = 400;
 
@@ -30,6 +31,9 @@ public:
     FrameMap(const PcmInputs& inputs, double width, double height, bool withFigures);
 
     Picture Draw() const;
+    // The same, the picture cut down at its right and bottom to what it holds (a small frame
+    // leaves most of a large picture empty); what a picture of its own, the SVG file, shows.
+    Picture DrawTrimmed() const;
     // What lies under a point of the picture: "Minor frame 3, word 17: data word, 265.625 µs
     // into the major frame" (a scaled cell names its ranges, "words 1-64", and the time of its
     // first word); "" outside the grid.

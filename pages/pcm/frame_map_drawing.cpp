@@ -1,6 +1,8 @@
 // The shapes of the frame map, laid out by the FrameMap constructor (frame_map.cpp).
 #include <algorithm>
+#include <cmath>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "pages/pcm/frame_map.h"
@@ -74,7 +76,46 @@ double CellMiddle(const GridAxis& axis, double origin, std::int64_t item) {
     return origin + (static_cast<double>(axis.CellOf(item)) + 0.5) * axis.pitch - axis.gap / 2;
 }
 
+// The right and bottom edges of what a shape covers; texts by their estimated width and a
+// descent below the baseline.
+PicturePoint FarCorner(const PictureShape& shape) {
+    if (const auto* rect = std::get_if<PictureRect>(&shape)) {
+        return {rect->x + rect->width, rect->y + rect->height};
+    }
+    if (const auto* text = std::get_if<PictureText>(&shape)) {
+        const double width = EstimatedTextWidth(text->text, text->size);
+        const double right = text->anchor == TextAnchor::Start    ? text->at.x + width
+                             : text->anchor == TextAnchor::Middle ? text->at.x + width / 2
+                                                                  : text->at.x;
+        return {right, text->at.y + text->size * 0.3};
+    }
+    PicturePoint corner;
+    if (const auto* line = std::get_if<PictureLine>(&shape)) {
+        for (const PicturePoint& point : line->points) {
+            corner = {std::max(corner.x, point.x), std::max(corner.y, point.y)};
+        }
+    }
+    return corner;
+}
+
 }  // namespace
+
+Picture FrameMap::DrawTrimmed() const {
+    Picture picture = Draw();
+    PicturePoint corner;
+    // The ground, the first shape, covers all and says nothing.
+    for (std::size_t i = 1; i < picture.shapes.size(); ++i) {
+        const PicturePoint far = FarCorner(picture.shapes[i]);
+        corner = {std::max(corner.x, far.x), std::max(corner.y, far.y)};
+    }
+    picture.width = std::min(picture.width, std::ceil(corner.x + kMargin));
+    picture.height = std::min(picture.height, std::ceil(corner.y + kMargin));
+    if (auto* ground = std::get_if<PictureRect>(&picture.shapes.front())) {
+        ground->width = picture.width;
+        ground->height = picture.height;
+    }
+    return picture;
+}
 
 Picture FrameMap::Draw() const {
     Picture picture{

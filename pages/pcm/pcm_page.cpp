@@ -173,7 +173,7 @@ DisplayList PcmDataPageModel::Display() const {
 }
 
 std::optional<Picture> PcmDataPageModel::PagePicture() const {
-    return MapOfFrame(kFrameMapNaturalWidth, kFrameMapNaturalHeight, true).Draw();
+    return MapOfFrame(kFrameMapNaturalWidth, kFrameMapNaturalHeight, true).DrawTrimmed();
 }
 
 void PcmDataPageModel::BitRate1Click(Interaction& ui) {

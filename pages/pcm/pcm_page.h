@@ -57,7 +57,7 @@ public:
     FrameMap MapOfFrame(double width, double height, bool withFigures) const {
         return FrameMap(m_values, width, height, withFigures);
     }
-    // The frame map at its natural size, figures included.
+    // The frame map at its natural size, figures included, trimmed to what it holds.
     std::optional<Picture> PagePicture() const override;
 
     // The table's menus, with the eight PRN items (tags 0..7, the selected one checked)
