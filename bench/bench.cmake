@@ -18,7 +18,7 @@ endif()
 # The window's benchmarks use Qt, so they sit in bench/qt/ and link the window library (the
 # log viewer's benchmark is made with the viewer).
 if(benchmark_FOUND AND TARGET quorvel_gui)
-    foreach(target main_window_bench page_copy_bench)
+    foreach(target main_window_bench page_copy_bench frame_map_paint_bench)
         add_executable(${target} ${CMAKE_SOURCE_DIR}/bench/qt/${target}.cpp)
         target_link_libraries(${target} PRIVATE quorvel_gui benchmark::benchmark_main)
         set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

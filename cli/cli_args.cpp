@@ -78,6 +78,7 @@ constexpr KnownOption kOptions[] = {
     {"--batch", Takes::Nothing, "", ""},
     {"--carry", Takes::Nothing, "", ""},
     {"--only", Takes::Value, "LABEL,...", "LabelRatio,LabeldBm"},
+    {"--svg", Takes::Value, "FILE", "map.svg"},
 };
 
 // What a batch line may hold besides KEY=VALUE entries: actions and their answers.
@@ -356,6 +357,12 @@ private:
             }
             return SetOnce(m_request.settingsPath, option, value);
         }
+        if (option == "--svg") {
+            if (value.empty()) {
+                return Fail("--svg needs a file name, for example --svg map.svg");
+            }
+            return SetOnce(m_request.svgPath, option, value);
+        }
         if (option == "--now") {
             if (m_request.now) {
                 return Fail("--now is given twice; give it once");
@@ -427,10 +434,10 @@ private:
             return true;
         }
         if (m_request.mode != Mode::Page) {
-            const bool extra = m_pageSeen || !m_request.settings.empty() ||
-                               !m_request.actions.empty() || m_request.settingsPath ||
-                               m_request.now || m_request.save || m_request.json ||
-                               m_request.batch || m_request.carry || !m_request.only.empty();
+            const bool extra =
+                m_pageSeen || !m_request.settings.empty() || !m_request.actions.empty() ||
+                m_request.settingsPath || m_request.now || m_request.save || m_request.json ||
+                m_request.batch || m_request.carry || !m_request.only.empty() || m_request.svgPath;
             if (extra) {
                 return Fail(std::string(m_modeOption) +
                             " takes nothing else; run the page on its own line");
@@ -455,6 +462,11 @@ private:
                 return Fail(m_request.actions.front().shown +
                             " stands on the command line of a batch; actions come on standard "
                             "input, one line of them per answer");
+            }
+            if (m_request.svgPath) {
+                return Fail(
+                    "--svg writes the picture of one page as one command line leaves it; run "
+                    "it without --batch");
             }
             if (m_request.save && !m_request.carry) {
                 return Fail(

@@ -76,6 +76,8 @@ struct Request {
     bool verbose = false;
     bool batch = false;  // one answer per line of standard input
     bool carry = false;  // in a batch, each line goes on from the state the last one left
+    // --svg FILE: the page's picture, drawn after the actions, written here as SVG.
+    std::optional<std::string> svgPath;
     std::vector<std::string> only;  // the labels to print, all when empty
     std::vector<SettingOverlay> settings;
     std::vector<Action> actions;

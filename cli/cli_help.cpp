@@ -31,6 +31,9 @@ Options:
                     output is reproducible
   --verbose         list every text-entry box and dialog on standard error, with what the
                     script answered
+  --svg FILE        after the actions, write the page's picture to FILE as SVG (the PCM
+                    Data page's frame map); the figures that go with the picture are
+                    printed after the display list. A page without a picture is an error
   --list            list the pages: section, tab caption, page caption
   --keys PAGE       list the page's settings keys and their types, in load order
   --commands PAGE   list the page's popup-menu commands: menu name, caption

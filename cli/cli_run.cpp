@@ -11,6 +11,7 @@
 #include "cli/fixed_clock.h"
 #include "cli/name_match.h"
 #include "cli/page_actions.h"
+#include "cli/page_picture.h"
 #include "cli/page_settings.h"
 #include "cli/script_interaction.h"
 #include "pages/page_registry.h"
@@ -82,6 +83,12 @@ public:
         }
         if (request.mode == Mode::Commands) {
             return ListCommands(*page);
+        }
+        // Before anything is loaded or saved: a page without a picture cannot give one.
+        if (request.svgPath && !page->PagePicture()) {
+            return Usage("page " + Quoted(page->SectionName()) +
+                         " draws no picture; --svg goes with a page that draws one: " +
+                         PagesWithPictures(m_makePage, clock));
         }
         return RunPage(request, *page);
     }
@@ -159,11 +166,21 @@ private:
         if (saveFailed) {
             return Failed(error);
         }
+        DisplayList shown = page.Display();
+        if (request.svgPath) {
+            // The figures that go with the picture follow the page's values.
+            for (DisplayItem& figure : page.PictureFigures()) {
+                shown.push_back(std::move(figure));
+            }
+        }
         std::vector<std::string> labels;
-        if (!SelectLabels(page.Display(), request.only, labels, error)) {
+        if (!SelectLabels(shown, request.only, labels, error)) {
             return Usage(error);
         }
-        const DisplayList display = OnlySelected(page.Display(), labels);
+        if (request.svgPath && !WritePagePicture(page, *request.svgPath, error)) {
+            return Failed(error);
+        }
+        const DisplayList display = OnlySelected(shown, labels);
         m_out << (request.json ? DisplayJson(display) : DisplayLines(display));
         return kExitOk;
     }

@@ -64,7 +64,10 @@ std::string Escaped(std::string_view text) {
 
 class SvgWriter {
 public:
-    explicit SvgWriter(const PicturePalette& palette) : m_palette(palette) {}
+    SvgWriter(const PicturePalette& palette, std::size_t shapes) : m_palette(palette) {
+        // About what a shape takes, so that a picture of many cells is not copied as it grows.
+        m_out.reserve(shapes * 128);
+    }
 
     void operator()(const PictureRect& rect) {
         Open("rect", rect.fill);
@@ -183,11 +186,13 @@ std::string PictureSvg(const Picture& picture, const PicturePalette& palette) {
            "\" viewBox=\"0 0 " + width + " " + height + "\" role=\"img\">\n";
     svg += "<title>" + Escaped(picture.title) + "</title>\n";
     svg += "<desc>" + Escaped(picture.description) + "</desc>\n";
-    SvgWriter writer(palette);
+    SvgWriter writer(palette, picture.shapes.size());
     for (const PictureShape& shape : picture.shapes) {
         std::visit(writer, shape);
     }
-    svg += writer.Take();
+    std::string body = writer.Take();
+    svg.reserve(svg.size() + body.size() + 8);
+    svg += body;
     svg += "</svg>\n";
     return svg;
 }

@@ -11,7 +11,10 @@
 //
 // Checks, beyond terminating without a sanitizer report:
 // - every value stays inside what its prompt offers and the data word stays normalised;
-// - every label shows a text of 1 to 12 characters, as wide as the form makes room for;
+// - every label shows a text of 1 to 12 characters, as wide as the form makes room for, the
+//   sample figures beside the frame map at most 10;
+// - the frame map's rectangles stay inside its picture, and a map of one column a word marks
+//   as many words sampled as the page counts updates per minor frame;
 // - one FSP position and one PRN pattern are checked in the menus;
 // - a command opens at most one text-entry box, and the page's two messages come only from
 //   their commands ("Word Start" with no data word asking nothing and changing nothing);
@@ -24,9 +27,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
+#include "pages/pcm/frame_map.h"
 #include "pages/pcm/pcm_frame.h"
 #include "pages/pcm/pcm_inputs.h"
 #include "pages/pcm/pcm_page.h"
@@ -156,9 +161,32 @@ void CheckPage(const PcmDataPageModel& page) {
     Check(SameInputs(NormaliseDataWord(in).inputs, in));
 
     const DisplayList display = page.Display();
-    Check(display.size() == 17);
+    Check(display.size() == 21);
     for (const DisplayItem& item : display) {
         Check(!item.text.empty() && item.text.size() <= 12);
+    }
+    // The sample figures beside the map keep to their narrower column.
+    for (std::size_t i = 17; i < display.size(); ++i) {
+        Check(display[i].text.size() <= static_cast<std::size_t>(kSampleFigurePrecision));
+    }
+
+    // The frame map stays inside its picture and marks exactly the sampled words of a minor
+    // frame it draws one column a word.
+    const FrameMap map = page.MapOfFrame(kFrameMapNaturalWidth, kFrameMapNaturalHeight, true);
+    const Picture picture = map.Draw();
+    for (const PictureShape& shape : picture.shapes) {
+        if (const auto* rect = std::get_if<PictureRect>(&shape)) {
+            Check(rect->x >= 0 && rect->width >= 0 && rect->x + rect->width <= picture.width);
+            Check(rect->y >= 0 && rect->height >= 0 && rect->y + rect->height <= picture.height);
+        }
+    }
+    if (!map.Grid().words.Scaled()) {
+        const FrameWords words(map.DataWord());
+        std::int64_t sampled = 0;
+        for (std::int64_t word = 0; word < words.WordsPerFrame(); ++word) {
+            sampled += words.KindOf(word, word) == FrameWordKind::Sampled ? 1 : 0;
+        }
+        Check(sampled == map.DataWord().updatesPerMinorFrame);
     }
 
     int fspChecks = 0;

@@ -112,6 +112,17 @@ void TPictureView::SetPicture(Picture picture) {
     update();
 }
 
+void TPictureView::SetPictureSource(std::function<Picture(QSizeF size)> source) {
+    m_source = std::move(source);
+    Refresh();
+}
+
+void TPictureView::Refresh() {
+    if (m_source) {
+        SetPicture(m_source(QSizeF(size())));
+    }
+}
+
 void TPictureView::SetPalette(const PicturePalette& palette) {
     m_palette = palette;
     update();
@@ -164,6 +175,7 @@ void TPictureView::mouseReleaseEvent(QMouseEvent* event) {
 
 void TPictureView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    Refresh();
     emit Resized(size());
 }
 

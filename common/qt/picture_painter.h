@@ -28,8 +28,14 @@ public:
     explicit TPictureView(QWidget* parent = nullptr);
 
     void SetPicture(Picture picture);
+    // Where the view takes its picture from when it is drawn for the room it has: the source
+    // is asked for a picture of the view's size now, at every resize and at every Refresh.
+    void SetPictureSource(std::function<Picture(QSizeF size)> source);
+    // Asks the source again (after the values it draws have changed).
+    void Refresh();
     const Picture& CurrentPicture() const { return m_picture; }
     void SetPalette(const PicturePalette& palette);
+    const PicturePalette& Palette() const { return m_palette; }
     // The text shown while the mouse rests over a point of the picture ("" for none).
     void SetHoverText(std::function<std::string(PicturePoint)> hoverText);
     // The point of the picture under a point of the widget.
@@ -52,6 +58,7 @@ private:
     Picture m_picture;
     PicturePalette m_palette = DefaultPicturePalette();
     std::function<std::string(PicturePoint)> m_hoverText;
+    std::function<Picture(QSizeF)> m_source;
 };
 
 }  // namespace quorvel

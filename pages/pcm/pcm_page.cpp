@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/prompts.h"
+#include "pages/pcm/frame_timing.h"
 #include "pages/pcm/pcm_frame.h"
 #include "pages/pcm/prn_patterns.h"
 
@@ -146,7 +147,7 @@ DisplayList PcmDataPageModel::Display() const {
     const PcmInputs& in = shown.inputs;
     const FrameRates rates = ComputeFrameRates(in);
     const auto wordNumber = [](std::int32_t index) { return static_cast<double>(index) + 1; };
-    return {
+    DisplayList list{
         Label("LabelBitrate", 12, 0, in.bitRate),
         Label("LabelCwl", 2, 0, in.bitsPerWord),
         Label("LabelWpf", 6, 0, in.wordsPerFrame),
@@ -165,6 +166,14 @@ DisplayList PcmDataPageModel::Display() const {
         DisplayItem{"LabelPrnPattern", std::string(PrnPatternName(in.prnPattern))},
         DisplayItem{"LabelBer", RepetitionRateText(PrnRepetitionRate(in.bitRate, in.prnPattern))},
     };
+    for (SampleFigure& figure : SampleFigures(ComputeSampleTiming(shown))) {
+        list.push_back({std::string(figure.name), std::move(figure.text)});
+    }
+    return list;
+}
+
+std::optional<Picture> PcmDataPageModel::PagePicture() const {
+    return MapOfFrame(kFrameMapNaturalWidth, kFrameMapNaturalHeight, true).DrawTrimmed();
 }
 
 void PcmDataPageModel::BitRate1Click(Interaction& ui) {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "pages/page_entry.h"
+#include "pages/pcm/frame_map.h"
 #include "pages/pcm/pcm_inputs.h"
 #include "shell/page_tables.h"
 
@@ -46,9 +47,18 @@ public:
     // default (start 2, not the 3 the redisplay makes of it).
     PcmDataPageModel() : TablePageModel(PcmDataPage::kIdentity) {}
 
-    // The seventeen value labels in the order the page writes them: the frame basics and
-    // rates, the data word and its update counts, the PRN pattern and its error rate.
+    // The twenty-one value labels in the order the page writes them: the frame basics and
+    // rates, the data word and its update counts, the PRN pattern and its error rate, then
+    // the sample figures beside the frame map (frame_timing.h).
     DisplayList Display() const override;
+
+    // The frame map of the frame as the page shows it, laid out for width x height; with
+    // `withFigures` the sample figures stand in the picture too.
+    FrameMap MapOfFrame(double width, double height, bool withFigures) const {
+        return FrameMap(m_values, width, height, withFigures);
+    }
+    // The frame map at its natural size, figures included, trimmed to what it holds.
+    std::optional<Picture> PagePicture() const override;
 
     // The table's menus, with the eight PRN items (tags 0..7, the selected one checked)
     // appended to the "Prn Pattern" submenu of PopupMenuBer.

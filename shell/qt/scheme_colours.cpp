@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include "common/picture_palette.h"
+
 namespace quorvel {
 namespace {
 
@@ -50,6 +52,12 @@ QPalette::ColorRole SystemColourRole(int index) {
     }
 }
 
+PictureColour ToPictureColour(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
+            static_cast<std::uint8_t>(rgb.blue())};
+}
+
 }  // namespace
 
 QColor ToQColor(ColourValue colour) {
@@ -79,6 +87,13 @@ QColor FontColour(const QWidget* widget) {
 
 QColor BackgroundColour(const QWidget* widget) {
     return widget->palette().color(QPalette::Window);
+}
+
+PicturePalette SchemePicturePalette(const QWidget* panel, const QColor& data) {
+    const PictureColour dataColour =
+        data.isValid() ? ToPictureColour(data) : DefaultPicturePalette()[ColourRole::SampledWord];
+    return PanelPicturePalette(ToPictureColour(BackgroundColour(panel)),
+                               ToPictureColour(FontColour(panel)), dataColour);
 }
 
 }  // namespace quorvel

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QWidget>
 
+#include "common/picture.h"
 #include "shell/colour_scheme.h"
 
 namespace quorvel {
@@ -19,5 +20,10 @@ void SetBackgroundColour(QWidget* widget, const QColor& colour);
 void SetFontColour(QWidget* widget, const QColor& colour);
 QColor FontColour(const QWidget* widget);
 QColor BackgroundColour(const QWidget* widget);
+
+// The palette of a picture shown on `panel`: its background as the ground, its font colour
+// as the text, and `data` (the scheme's data colour) for the value on view; the other roles
+// as PanelPicturePalette chooses them. An invalid `data` keeps the default data colour.
+PicturePalette SchemePicturePalette(const QWidget* panel, const QColor& data);
 
 }  // namespace quorvel

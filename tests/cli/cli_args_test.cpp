@@ -172,7 +172,11 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{{"--list", "RF"}, "--list takes nothing else"},
         Malformed{{"--keys", "RF", "--json"}, "--keys takes nothing else"},
         Malformed{{"--list", "--commands", "RF"}, "cannot be combined with --list"},
-        Malformed{{"--keys"}, "--keys needs PAGE"}));
+        Malformed{{"--keys"}, "--keys needs PAGE"}, Malformed{{"RF", "--svg"}, "--svg needs FILE"},
+        Malformed{{"RF", "--svg", ""}, "--svg needs a file name"},
+        Malformed{{"RF", "--svg", "a.svg", "--svg=b.svg"}, "--svg is given twice"},
+        Malformed{{"--list", "--svg", "a.svg"}, "--list takes nothing else"},
+        Malformed{{"--batch", "RF", "--svg", "a.svg"}, "run it without --batch"}));
 
 struct CalendarCase {
     std::string_view text;

@@ -24,13 +24,17 @@ struct Outcome {
     std::string err;
 };
 
-// Runs the command line against the test page (whatever page it names).
-Outcome RunLine(const std::vector<std::string>& args, std::vector<std::string>* events = nullptr) {
+// Runs the command line against the test page (whatever page it names), which draws its
+// picture when `withPicture`.
+Outcome RunLine(const std::vector<std::string>& args, std::vector<std::string>* events = nullptr,
+                bool withPicture = false) {
     const std::vector<std::string_view> views(args.begin(), args.end());
     std::ostringstream out;
     std::ostringstream err;
-    const PageFactory makePage = [events](int, ClockSource& clock) {
-        return std::make_unique<CliTestPage>(clock, events);
+    const PageFactory makePage = [events, withPicture](int, ClockSource& clock) {
+        auto page = std::make_unique<CliTestPage>(clock, events);
+        page->drawsPicture = withPicture;
+        return page;
     };
     const int status = RunCli(views, out, err, makePage);
     return {status, out.str(), err.str()};
@@ -132,6 +136,77 @@ TEST(CliContract, RealPagesAreFoundBySectionOrTabCaptionInAnyCase) {
         std::ostringstream err;
         EXPECT_EQ(RunCli(args, out, err), kExitOk) << page << ": " << err.str();
     }
+}
+
+// --- The page's picture: --svg ------------------------------------------------------------------
+
+TEST(CliPicture, SvgWritesThePictureTheActionsLeaveAndItsFiguresFollowTheValues) {
+    ScratchDirectory dir;
+    const std::string svg = dir.File("bar.svg");
+    const Outcome o =
+        RunLine({"RF", "--svg", svg, "--menu", "Ratio To Db", "--answer", "3"}, nullptr, true);
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    const std::string written = ReadBytes(svg);
+    EXPECT_TRUE(written.starts_with("<?xml")) << written;
+    EXPECT_NE(written.find(R"(<rect class="sampled-word" x="0" y="0" width="3" height="10")"),
+              std::string::npos)
+        << written;
+    EXPECT_NE(written.find(">3.00</text>"), std::string::npos) << written;
+    // The figure follows the last of the page's values.
+    EXPECT_TRUE(o.out.ends_with("\nFigureBar\t30.0\n")) << o.out;
+    EXPECT_LT(o.out.find("LabelNow\t"), o.out.find("FigureBar\t"));
+
+    const Outcome json = RunLine(
+        {"RF", "Ratio=2", "--json", "--svg", svg, "--only", "LabelRatio,FigureBar"}, nullptr, true);
+    ASSERT_EQ(json.status, kExitOk) << json.err;
+    EXPECT_EQ(json.out, "{\"LabelRatio\":\"2.00\",\"FigureBar\":\"20.0\"}\n");
+    // Without --svg the figures are not among the values.
+    ExpectUsageError(RunLine({"RF", "--only", "FigureBar"}, nullptr, true), "FigureBar");
+}
+
+TEST(CliPicture, PageWithoutAPictureIsAUsageErrorBeforeAnythingIsSaved) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    WriteBytes(cfg, "[RF]\r\nRatio=3\r\n");
+    const Outcome o =
+        RunLine({"--settings", cfg, "--save", "RF", "Ratio=5", "--svg", dir.File("bar.svg")});
+    ExpectUsageError(o, "page \"RF\" draws no picture; --svg goes with a page that draws one");
+    EXPECT_EQ(ReadBytes(cfg), "[RF]\r\nRatio=3\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("bar.svg")));
+    EXPECT_FALSE(std::filesystem::exists(cfg + ".BAK"));
+}
+
+TEST(CliPicture, PictureThatCannotBeWrittenFailsAndSaysWhere) {
+    ScratchDirectory dir;
+    const std::string svg = dir.File("no/such/bar.svg");
+    const Outcome o = RunLine({"RF", "--svg", svg}, nullptr, true);
+    EXPECT_EQ(o.status, kExitFailed);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "quorvel-cli: cannot write the picture to \"" + svg +
+                         "\": No such file or directory\n");
+}
+
+// The PCM Data page's frame map through the real page: at its natural size every sampled
+// word of every minor frame is a cell of its own, as many as the page's updates per major
+// frame (and the legend's swatch).
+TEST(CliPicture, FrameMapHoldsOneSampledCellPerUpdateOfTheMajorFrame) {
+    ScratchDirectory dir;
+    const std::string svg = dir.File("map.svg");
+    const std::vector<std::string_view> args{"Pcm Data", "--svg",         svg,
+                                             "--menu",   "Word Interval", "--answer",
+                                             "5",        "--only",        "LabelUpsPerMajor"};
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunCli(args, out, err), kExitOk) << err.str();
+    EXPECT_EQ(out.str(), "LabelUpsPerMajor\t400\n");
+    const std::string written = ReadBytes(svg);
+    std::size_t cells = 0;
+    for (std::size_t at = written.find("<rect class=\"sampled-word\""); at != std::string::npos;
+         at = written.find("<rect class=\"sampled-word\"", at + 1)) {
+        ++cells;
+    }
+    EXPECT_EQ(cells, 400U + 1U);
+    EXPECT_NE(written.find("<desc>Frame map of 16 minor frames of 128 words"), std::string::npos);
 }
 
 // --- The settings file and --save ------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,25 @@ public:
         m_values.item = index;
         return true;
     }
+    // With `drawsPicture` the page draws the ratio as a bar, and the bar's length in tenths
+    // goes with it as a figure.
+    bool drawsPicture = false;
+    std::optional<Picture> PagePicture() const override {
+        if (!drawsPicture) {
+            return std::nullopt;
+        }
+        Picture picture{.width = 20, .height = 10, .title = "Ratio", .description = "A bar."};
+        picture.Add(PictureRect{0, 0, m_values.ratio, 10, ColourRole::SampledWord});
+        picture.Add(PictureText{{0, 9}, FormatNumber(8, 2, m_values.ratio)});
+        return picture;
+    }
+    DisplayList PictureFigures() const override {
+        if (!drawsPicture) {
+            return {};
+        }
+        return {{"FigureBar", FormatNumber(8, 1, 10 * m_values.ratio)}};
+    }
+
     bool ButtonClicked(std::string_view control, Interaction& ui) override {
         if (control != "ButtonReset") {
             return false;

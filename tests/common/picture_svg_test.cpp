@@ -111,6 +111,8 @@ TEST(Picture, RoleNamesAreDistinctAndTextWidthCountsCharacters) {
     }
     EXPECT_DOUBLE_EQ(EstimatedTextWidth("µs", 10), EstimatedTextWidth("us", 10));
     EXPECT_GT(EstimatedTextWidth("16384", 10), EstimatedTextWidth("1", 10) * 4);
+    // At least as wide as the widest common sans-serif draws digits (DejaVu Sans, 0.636 em).
+    EXPECT_GE(EstimatedTextWidth("16384", 10), 5 * 6.36);
 }
 
 }  // namespace

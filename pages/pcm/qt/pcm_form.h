@@ -8,6 +8,13 @@
 //
 // The values of all three panels stand in one column, each label laid out at least as wide as
 // the widest text it can show (twelve characters), so that no value is ever clipped.
+//
+// Right of them, the frame map (`PanelFrameMap`, "Frame Map"): the map itself
+// (`PaintBoxFrameMap`, drawn for the room it has, its hover text naming the cell under the
+// mouse) over the sample figures, which are value labels of the page like any other. A click
+// on the map opens it larger in a window of its own (TFrameMapForm), which follows the page.
+
+#include <QPointer>
 
 #include "shell/qt/page_form.h"
 
@@ -15,21 +22,36 @@ class QMenu;
 
 namespace quorvel {
 
+class PcmDataPageModel;
+class TFrameMapForm;
+class TPictureView;
+
 class TPcmDataForm final : public TPageForm {
     Q_OBJECT
 public:
     explicit TPcmDataForm(PageFormContext& context);
 
+    const PcmDataPageModel& PcmModel() const;
     // The submenu of PopupMenuBer that holds one item per PRN pattern.
     QMenu* PrnPatternMenu() const { return m_prnPatternMenu; }
+    // The frame map on the page, and the larger window while it is open (nullptr otherwise).
+    TPictureView* FrameMapView() const { return m_mapView; }
+    TFrameMapForm* LargeMap() const;
+    // Opens the larger window, or brings the open one to the front.
+    void OpenLargeMap();
 
 protected:
     // The PRN submenu's check mark: every item cleared, then the item of the selected
-    // pattern checked.
+    // pattern checked; and the frame map drawn again, in the colours of the scheme.
     void ShowPageExtras() override;
 
 private:
+    QWidget* MakeFrameMapPanel(QWidget* parent);
+    void ShowFrameMaps();
+
     QMenu* m_prnPatternMenu = nullptr;
+    TPictureView* m_mapView = nullptr;
+    QPointer<TFrameMapForm> m_largeMap;
 };
 
 }  // namespace quorvel

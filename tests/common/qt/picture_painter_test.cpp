@@ -58,6 +58,36 @@ private slots:
         QCOMPARE(clicks.size(), 1);
         QCOMPARE(clicks.front().front().value<PicturePoint>().x, 15.0);
     }
+
+    void sourceDrawsThePictureForEverySizeAndRefresh() {
+        TPictureView view;
+        view.resize(40, 20);
+        int asked = 0;
+        int shade = 0;
+        view.SetPictureSource([&asked, &shade](QSizeF size) {
+            ++asked;
+            Picture picture{.width = size.width(), .height = size.height()};
+            picture.Add(PictureRect{0, 0, size.width(), size.height(),
+                                    shade == 0 ? ColourRole::SyncWord : ColourRole::DataWord});
+            return picture;
+        });
+        QCOMPARE(asked, 1);
+        QCOMPARE(view.CurrentPicture().width, 40.0);
+        // A shown widget hears of a new size at once.
+        view.show();
+        view.resize(90, 30);
+        QCOMPARE(view.CurrentPicture().width, 90.0);
+        QCOMPARE(view.CurrentPicture().height, 30.0);
+        // Drawn at its own size, the picture fills the view.
+        QCOMPARE(view.grab().toImage().pixelColor(89, 29),
+                 PictureQColor(DefaultPicturePalette()[ColourRole::SyncWord]));
+        shade = 1;
+        const int before = asked;
+        view.Refresh();
+        QCOMPARE(asked, before + 1);
+        QCOMPARE(view.grab().toImage().pixelColor(0, 0),
+                 PictureQColor(DefaultPicturePalette()[ColourRole::DataWord]));
+    }
 };
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "pages/page_registry.h"
@@ -87,8 +90,45 @@ TEST(PcmPage, FreshPageShowsTheDefaultFrame) {
         {"LabelUpsPerMajor", "16"},
         {"LabelPrnPattern", "2 ^ 11"},
         {"LabelBer", "500"},
+        {"LabelWordTime", "15.625"},
+        {"LabelSampleRate", "500.00"},
+        {"LabelIntervalTime", "0.000"},
+        {"LabelLongestGap", "2000.000"},
     };
     EXPECT_EQ(page.Display(), expected);
+}
+
+TEST(PcmPage, PictureIsTheFrameMapWithItsFiguresAtItsNaturalSize) {
+    PcmDataPageModel page;
+    Answered(page, "Word Interval", "5");
+    const std::optional<Picture> picture = page.PagePicture();
+    ASSERT_TRUE(picture.has_value());
+    // The grid's 128 cells of 4 units and what stands beside and under them, no more.
+    EXPECT_GT(picture->width, 128 * 4);
+    EXPECT_LT(picture->width, kFrameMapNaturalWidth);
+    EXPECT_LT(picture->height, kFrameMapNaturalHeight);
+    for (const PictureShape& shape : picture->shapes) {
+        if (const auto* rect = std::get_if<PictureRect>(&shape)) {
+            EXPECT_LE(rect->x + rect->width, picture->width);
+            EXPECT_LE(rect->y + rect->height, picture->height);
+        }
+    }
+    EXPECT_EQ(picture->title, "Frame Map");
+    EXPECT_NE(picture->description.find("25 times a minor frame"), std::string::npos);
+    // The figures stand in the picture as the page shows them.
+    std::vector<std::string> texts;
+    for (const PictureShape& shape : picture->shapes) {
+        if (const auto* text = std::get_if<PictureText>(&shape)) {
+            texts.push_back(text->text);
+        }
+    }
+    const std::vector<std::string> figures{"Longest Gap (µs)", Shown(page, "LabelLongestGap"),
+                                           "Interval Time (µs)", Shown(page, "LabelIntervalTime")};
+    for (const std::string& figure : figures) {
+        EXPECT_NE(std::find(texts.begin(), texts.end(), figure), texts.end()) << figure;
+    }
+    EXPECT_EQ(Shown(page, "LabelIntervalTime"), "78.125");
+    EXPECT_TRUE(page.PictureFigures().empty());
 }
 
 TEST(PcmPage, KeepsItsTenKeysInOrder) {

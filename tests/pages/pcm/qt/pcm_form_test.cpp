@@ -9,11 +9,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
+#include <cmath>
 #include <memory>
+#include <variant>
 
 #include "common/qt/menu_items.h"
+#include "common/qt/picture_painter.h"
 #include "pages/pcm/pcm_page.h"
+#include "pages/pcm/qt/frame_map_form.h"
 #include "pages/pcm/qt/pcm_form.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
@@ -47,7 +52,7 @@ void WriteSettings(const QByteArray& section = QByteArray()) {
 // One run of the program in the current working directory.
 struct Program : PageProgram {
     Program() : PageProgram(kPcmTab) {}
-    TPcmDataForm& Pcm() { return *qobject_cast<TPcmDataForm*>(&Page()); }
+    TPcmDataForm& Pcm() const { return *qobject_cast<TPcmDataForm*>(&Page()); }
 };
 
 void TypeAnswer(QWidget* box, const QString& text) {
@@ -74,6 +79,58 @@ const QStringList kResultLabels = [] {
     }
     return names;
 }();
+
+// The sample figures beside the frame map, which keep to ten characters.
+const QStringList kFigureLabels{"LabelWordTime", "LabelSampleRate", "LabelIntervalTime",
+                                "LabelLongestGap"};
+
+// No widget of the page is clipped or leaves its panel, and every value label has the room of
+// the widest text it can show.
+void EveryValueFits(const Program& program) {
+    TPageForm& page = program.Page();
+    QVERIFY(page.rect().contains(page.childrenRect()));
+    for (const QWidget* widget : page.findChildren<QWidget*>()) {
+        if (widget->isWindow()) {
+            continue;  // the popup menus
+        }
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const int needed = label != nullptr ? label->fontMetrics().horizontalAdvance(label->text())
+                                            : widget->sizeHint().width();
+        QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName() + " is clipped"));
+        QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
+                 qPrintable(widget->objectName() + " lies outside its panel"));
+        if (kResultLabels.contains(widget->objectName())) {
+            const bool figure = kFigureLabels.contains(widget->objectName());
+            const QString widest(figure ? kSampleFigurePrecision : 12, QLatin1Char('8'));
+            QVERIFY2(widget->fontMetrics().horizontalAdvance(widest) <= widget->width(),
+                     qPrintable(widget->objectName()));
+        }
+    }
+}
+
+TPictureView* MapView(const Program& program) {
+    return program.Find<TPictureView>(QStringLiteral("PaintBoxFrameMap"));
+}
+
+// The middle of the cell of a 0-based word and minor frame in the view's map.
+QPoint CellMiddle(const Program& program, const TPictureView* view, int row, int word) {
+    const FrameMapGrid grid =
+        program.Pcm().PcmModel().MapOfFrame(view->width(), view->height(), false).Grid();
+    // The pixel that holds that point of the picture, which the view shows at its own size.
+    return QPoint(static_cast<int>(std::floor(grid.left + (word + 0.5) * grid.words.pitch)),
+                  static_cast<int>(std::floor(grid.top + (row + 0.5) * grid.minorFrames.pitch)));
+}
+
+// The texts a picture writes.
+QStringList PictureTexts(const Picture& picture) {
+    QStringList texts;
+    for (const PictureShape& shape : picture.shapes) {
+        if (const auto* text = std::get_if<PictureText>(&shape)) {
+            texts << QString::fromStdString(text->text);
+        }
+    }
+    return texts;
+}
 
 class PcmFormTest : public QObject {
     Q_OBJECT
@@ -164,26 +221,21 @@ private slots:
         QCOMPARE(program.Text("LabelMajorFrameRate"), QStringLiteral("30000000.00"));
         QCOMPARE(program.Text("LabelNumDataWds"), QStringLiteral("-15"));
         QCOMPARE(program.Text("LabelBer"), QStringLiteral("14656"));
-        TPageForm& page = program.Pcm();
-        QVERIFY(page.rect().contains(page.childrenRect()));
-        const int widest = program.Find<QLabel>("LabelWordRate")
-                               ->fontMetrics()
-                               .horizontalAdvance(QStringLiteral("888888888888"));
-        for (const QWidget* widget : page.findChildren<QWidget*>()) {
-            if (widget->isWindow()) {
-                continue;  // the popup menus
-            }
-            const auto* label = qobject_cast<const QLabel*>(widget);
-            const int needed = label != nullptr
-                                   ? label->fontMetrics().horizontalAdvance(label->text())
-                                   : widget->sizeHint().width();
-            QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName() + " is clipped"));
-            QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
-                     qPrintable(widget->objectName() + " lies outside its panel"));
-            if (kResultLabels.contains(widget->objectName())) {
-                QVERIFY2(widest <= widget->width(), qPrintable(widget->objectName()));
-            }
-        }
+        EveryValueFits(program);
+    }
+
+    void slowestFrameFiguresFitTheirLabels() {
+        ScratchWorkingDirectory dir;
+        // The slowest words and the longest minor frame: every time at its longest.
+        WriteSettings(
+            "Bitrate=10\r\nCwl=1\r\nWpf=16384\r\nNumsf=8192\r\nNumFspWords=1\r\n"
+            "DwdWordStart=1\r\nDwdWordStop=16383\r\nDwdWordInterval=16382\r\n");
+        Program program;
+        QCOMPARE(program.Text("LabelWordTime"), QStringLiteral("100000.000"));
+        QCOMPARE(program.Text("LabelSampleRate"), QStringLiteral("0.00"));
+        QCOMPARE(program.Text("LabelIntervalTime"), QStringLiteral("1638200000"));
+        QCOMPARE(program.Text("LabelLongestGap"), QStringLiteral("1638200000"));
+        EveryValueFits(program);
     }
 
     void menusOpenOverTheirPanelsWithTheModelsCommands() {
@@ -328,6 +380,81 @@ private slots:
         QCOMPARE(program.Text("LabelUpsPerMajor"), QStringLiteral("384"));
     }
 
+    void frameMapStandsRightOfTheValuesWithItsFigures() {
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        QWidget* panel = program.Find("PanelFrameMap");
+        QVERIFY(panel != nullptr);
+        QCOMPARE(panel->parentWidget()->objectName(), QStringLiteral("PanelMain"));
+        QVERIFY(panel->geometry().left() > program.Find("PanelBasics")->geometry().right());
+        QCOMPARE(program.Text("LabelFrameMapInfo"), QStringLiteral("Frame Map"));
+        TPictureView* map = MapView(program);
+        QVERIFY(map != nullptr);
+        QCOMPARE(map, program.Pcm().FrameMapView());
+        QVERIFY(panel->isAncestorOf(map));
+        // Drawn for the room it has, and summed up for a screen reader.
+        QCOMPARE(map->CurrentPicture().width, static_cast<double>(map->width()));
+        QCOMPARE(map->CurrentPicture().height, static_cast<double>(map->height()));
+        QCOMPARE(map->accessibleName(), QStringLiteral("Frame Map"));
+        QVERIFY(map->accessibleDescription().startsWith(
+            QStringLiteral("Frame map of 16 minor frames of 128 words with 3 FSP words leading")));
+        const QStringList copied = program.Pcm().ValuesText().split(QLatin1Char('\n'));
+        for (const char* line : {"Word Time (µs)\t15.625", "Sample Rate (sps)\t500.00",
+                                 "Interval Time (µs)\t0.000", "Longest Gap (µs)\t2000.000"}) {
+            QVERIFY2(copied.contains(QString::fromUtf8(line)), line);
+        }
+    }
+
+    void frameMapFollowsTheDataWordAndNamesTheCellUnderTheMouse() {
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        TPictureView* map = MapView(program);
+        AnswerTextEntry(QStringLiteral("5"));
+        RunPopupCommand(program.Find("PanelDataWord"), "Word Interval");
+        QCOMPARE(program.Text("LabelIntervalTime"), QStringLiteral("78.125"));
+        QVERIFY(map->accessibleDescription().contains(QStringLiteral("25 times a minor frame")));
+        // Word 9 of minor frame 2 is the data word's second sample: (128 + 8) words in.
+        QTest::mouseMove(map, CellMiddle(program, map, 1, 8));
+        QCOMPARE(QToolTip::text(),
+                 QStringLiteral("Minor frame 2, word 9: sampled data word, 2125.000 µs into "
+                                "the major frame"));
+    }
+
+    void clickOpensOneLargerMapThatFollowsThePage() {
+        ScratchWorkingDirectory dir;
+        WriteSettings();
+        Program program;
+        TPictureView* map = MapView(program);
+        QVERIFY(program.Pcm().LargeMap() == nullptr);
+        QTest::mouseClick(map, Qt::LeftButton, {}, map->rect().center());
+        TFrameMapForm* large = program.Pcm().LargeMap();
+        QVERIFY(large != nullptr);
+        QCOMPARE(large->objectName(), QStringLiteral("FrameMapForm"));
+        QVERIFY(large->isVisible() && large->isWindow() && !large->isModal());
+        auto* view = large->findChild<TPictureView*>(QStringLiteral("PaintBoxLargeMap"));
+        QVERIFY(view != nullptr);
+        // Its own size, the figures under the map.
+        large->resize(900, 600);
+        QCOMPARE(view->CurrentPicture().width, 900.0);
+        QCOMPARE(view->CurrentPicture().height, 600.0);
+        QVERIFY(PictureTexts(view->CurrentPicture()).contains(QStringLiteral("2000.000")));
+
+        AnswerTextEntry(QStringLiteral("5"));
+        RunPopupCommand(program.Find("PanelDataWord"), "Word Interval");
+        QVERIFY(view->accessibleDescription().contains(QStringLiteral("25 times a minor frame")));
+        QVERIFY(PictureTexts(view->CurrentPicture()).contains(QStringLiteral("125.000")));
+
+        // A second click brings the same window forward.
+        QTest::mouseClick(map, Qt::LeftButton, {}, map->rect().center());
+        QCOMPARE(program.Pcm().LargeMap(), large);
+        QCOMPARE(program.Pcm().findChildren<TFrameMapForm*>().size(), 1);
+        large->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(program.Pcm().LargeMap() == nullptr);
+    }
+
     void coloursFollowTheScheme_data() {
         QTest::addColumn<QByteArray>("options");
         QTest::addColumn<QColor>("data");
@@ -350,10 +477,21 @@ private slots:
         for (const QString& name : kResultLabels) {
             QVERIFY2(FontColour(program.Find(name)) == data, qPrintable(name));
         }
-        for (const char* name : {"LabelBasicFrameInfo", "LabelDataWordInfo", "LabelBerInfo",
-                                 "CaptionBitrate", "CaptionBer"}) {
+        for (const char* name :
+             {"LabelBasicFrameInfo", "LabelDataWordInfo", "LabelBerInfo", "LabelFrameMapInfo",
+              "CaptionBitrate", "CaptionBer", "CaptionLongestGap"}) {
             QVERIFY2(FontColour(program.Find(name)) == white, name);
         }
+        // The map stands on the panel colour with its samples in the data colour, and the
+        // hardcopy, a picture of PanelScreen, holds it as the window shows it.
+        TPictureView* map = MapView(program);
+        const QPoint sample = CellMiddle(program, map, 0, 3);
+        const QImage shown = map->grab().toImage();
+        QCOMPARE(shown.pixelColor(sample), data);
+        QCOMPARE(shown.pixelColor(1, 1), QColor(78, 78, 78));
+        QWidget* screen = program.window->PanelScreen();
+        const QImage hardcopy = screen->grab(screen->rect()).toImage();
+        QCOMPARE(hardcopy.pixelColor(map->mapTo(screen, sample)), data);
     }
 
     void settingsSurviveARestart() {
