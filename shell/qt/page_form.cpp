@@ -95,7 +95,7 @@ TPageForm::TPageForm(PageFormContext& context)
       m_run(context.run),
       m_ui(this, context.run),
       m_tabIndex(context.tabIndex),
-      m_colours(context.entry.colours) {
+      m_colours(context.colours) {
     setObjectName(QStringLiteral("Page%1").arg(m_tabIndex));
     setWindowTitle(ToQString(m_model->PageCaption()));
     setGeometry(context.tabControl.ClientArea()->rect());

@@ -27,7 +27,7 @@
 #include <string>
 
 #include "common/qt/qt_interaction.h"
-#include "pages/page_registry.h"
+#include "shell/page_model.h"
 #include "shell/qt/value_captions.h"
 #include "shell/value_caption.h"
 
@@ -46,13 +46,13 @@ namespace quorvel {
 class ProgramRun;
 class TTabControl;
 
-// What a page's form is made from: its tab, the program run, its registry entry and the
-// model the registry made for it.
+// What a page's form is made from: its tab, the program run, where the page shows the colour
+// scheme (from its registry entry) and the model the registry made for it.
 struct PageFormContext {
     TTabControl& tabControl;
     ProgramRun& run;
     int tabIndex;
-    const PageEntry& entry;
+    const PageColourTargets& colours;
     std::unique_ptr<PageModel> model;
 };
 

@@ -17,8 +17,8 @@
 #include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/page_form.h"
-#include "shell/qt/page_forms.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/page_forms.h"
 
 namespace quorvel {
 namespace {

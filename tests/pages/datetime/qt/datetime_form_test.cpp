@@ -14,10 +14,10 @@
 #include "pages/datetime/datetime_page.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {

@@ -16,9 +16,9 @@
 #include "pages/number/qt/number_form.h"
 #include "qt_support/window_fixture.h"
 #include "shell/ini_store.h"
-#include "shell/qt/page_forms.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/page_forms.h"
 
 namespace quorvel {
 namespace {

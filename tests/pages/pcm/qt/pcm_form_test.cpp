@@ -17,8 +17,8 @@
 #include "pages/pcm/qt/pcm_form.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/scheme_colours.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {

@@ -17,11 +17,11 @@
 #include "common/qt/qt_text.h"
 #include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
 #include "shell/settings_file.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {

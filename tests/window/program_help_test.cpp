@@ -1,5 +1,5 @@
 // What the window program answers on its command line before any window starts.
-#include "shell/program_help.h"
+#include "window/program_help.h"
 
 #include <gtest/gtest.h>
 

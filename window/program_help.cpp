@@ -1,4 +1,4 @@
-#include "shell/program_help.h"
+#include "window/program_help.h"
 
 #include "shell/program_identity.h"
 
