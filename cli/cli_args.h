@@ -100,7 +100,4 @@ bool ParseBatchLine(std::span<const std::string> words, BatchLine& line, std::st
 // other text or a date or time that does not exist.
 bool ParseCalendarText(std::string_view text, CalendarReading& reading);
 
-// The text of --help.
-std::string_view HelpText();
-
 }  // namespace quorvel::cli

@@ -1,8 +1,60 @@
-#include "cli/cli_args.h"
+#include "cli/cli_help.h"
+
+#include "cli/name_match.h"
+#include "common/word_wrap.h"
+#include "pages/page_registry.h"
 
 namespace quorvel::cli {
+namespace {
 
-std::string_view HelpText() {
+// The width the help text's paragraphs are broken at.
+constexpr std::size_t kHelpWidth = 90;
+
+// Appends the names as "(A," "B," ... "Z)" followed by `after` on the last.
+void AppendNameList(std::vector<std::string>& words, const std::vector<std::string>& names,
+                    std::string_view after) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        words.push_back((i == 0 ? "(" : "") + names[i] +
+                        (i + 1 == names.size() ? ")" + std::string(after) : ","));
+    }
+}
+
+// "PAGE is a settings section (RF, ...) or a tab caption (RF, ...), in any case."
+std::string PageParagraph() {
+    std::vector<std::string> words = Words("PAGE is a settings section");
+    AppendNameList(words, PageNames(PageNaming::Section), "");
+    for (std::string& word : Words("or a tab caption")) {
+        words.push_back(std::move(word));
+    }
+    AppendNameList(words, PageNames(PageNaming::Tab), ",");
+    for (std::string& word : Words("in any case.")) {
+        words.push_back(std::move(word));
+    }
+    return WrapWords(words, kHelpWidth);
+}
+
+}  // namespace
+
+std::vector<std::string> PageNames(PageNaming naming) {
+    std::vector<std::string> names;
+    for (const PageEntry& page : RegisteredPages()) {
+        const std::string_view name =
+            naming == PageNaming::Section ? page.identity.section : page.identity.tab;
+        names.push_back(name.find(' ') == std::string_view::npos ? std::string(name)
+                                                                 : Quoted(name));
+    }
+    return names;
+}
+
+std::string JoinedNames(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names) {
+        list += (list.empty() ? "" : ", ") + name;
+    }
+    return list;
+}
+
+std::string HelpText() {
     return R"(Usage: quorvel-cli [OPTION...] PAGE [KEY=VALUE...] [ACTION [ANSWER...]...]
        quorvel-cli --batch [--carry] [OPTION...] PAGE [KEY=VALUE...] < LINES
        quorvel-cli --list | --keys PAGE | --commands PAGE | --help | --version
@@ -10,9 +62,8 @@ std::string_view HelpText() {
 Prints what a QuorvelII calculator page shows, one line per value: the control's object
 name, a tab, and the exact text the window shows (a check box shows YES or NO).
 
-PAGE is a settings section (RF, Number, MathTrig, DateTime, Wg84, MiscCalc, "Pcm Data") or
-a tab caption (RF, Number, Math/Trig, Date/Time, "WG 84", Misc, "PCM Data"), in any case.
-
+)" + PageParagraph() +
+           R"(
 The page starts from its creation defaults, loads its section of the --settings file, and
 takes each KEY=VALUE as if it stood in that section: the same typed read and the same
 derivations. KEY=VALUE entries go before the first action; a later one replaces an earlier
