@@ -12,7 +12,7 @@
 
 #include "common/whole_file.h"
 #include "shell/ini_store.h"
-#include "tests/shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -6,38 +6,19 @@
 
 #include "pages/page_registry.h"
 #include "shell/ini_store.h"
-#include "shell/scratch_directory.h"
+#include "support/page_model_checks.h"
+#include "support/scratch_directory.h"
 #include "support/scripted_interaction.h"
 
 namespace quorvel {
 namespace {
 
+using testing::Captions;
 using testing::ScriptedInteraction;
+using testing::Shown;
 using testing::TypeIntoBox;
 
-// The text a control shows, or a marker when the page does not list it.
-std::string Shown(const PageModel& page, const std::string& name) {
-    for (const DisplayItem& item : page.Display()) {
-        if (item.name == name) {
-            return item.text;
-        }
-    }
-    return "<not listed>";
-}
-
-std::vector<std::string> Captions(const PopupMenu& menu) {
-    std::vector<std::string> captions;
-    for (const MenuItem& item : menu.items) {
-        captions.push_back(item.caption);
-    }
-    return captions;
-}
-
-RfPageModel Loaded(const std::string& iniText) {
-    RfPageModel page;
-    page.LoadSettings(IniText(iniText));
-    return page;
-}
+constexpr auto Loaded = testing::Loaded<RfPageModel>;
 
 TEST(RfPage, IsTheFirstPageOfTheRegistry) {
     const auto page = MakePageModel(0);

@@ -15,6 +15,7 @@
 #include "common/qt/menu_items.h"
 #include "pages/pcm/pcm_page.h"
 #include "pages/pcm/qt/pcm_form.h"
+#include "qt_support/form_checks.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/scheme_colours.h"
@@ -67,13 +68,7 @@ void AnswerMessage(QString* text) {
     });
 }
 
-const QStringList kResultLabels = [] {
-    QStringList names;
-    for (const DisplayItem& item : PcmDataPageModel().Display()) {
-        names << QString::fromStdString(item.name);
-    }
-    return names;
-}();
+const QStringList kResultLabels = testing::DisplayNames(PcmDataPageModel());
 
 class PcmFormTest : public QObject {
     Q_OBJECT
@@ -98,11 +93,10 @@ private slots:
     }
 
     void panelsHoldTheirHeadingsCaptionsAndResults_data() {
-        QTest::addColumn<QString>("panel");
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QStringList>("results");
+        testing::AddPanelColumns();
         QTest::newRow("basics")
             << "PanelBasics"
+            << "PanelMain"
             << QStringList{"Basic Frame Info",
                            "Bit Rate (bps)",
                            "Bits Per Word",
@@ -120,36 +114,23 @@ private slots:
                    "LabelMajorFrameRate", "LabelNumDataWds"};
         QTest::newRow("data word")
             << "PanelDataWord"
+            << "PanelMain"
             << QStringList{"Data Word Info", "Word Start",        "Word Stop",
                            "Word Interval",  "Updates Per Minor", "Updates Per Major"}
             << QStringList{"LabelDataWdStartWord", "LabelDataWdStopWord", "LabelDataWdWdInterval",
                            "LabelUpsPerMinor", "LabelUpsPerMajor"};
         QTest::newRow("ber") << "PanelBert"
+                             << "PanelMain"
                              << QStringList{"BER Info", "PRN Pattern", "Errors Once/Cycle"}
                              << QStringList{"LabelPrnPattern", "LabelBer"};
     }
 
     void panelsHoldTheirHeadingsCaptionsAndResults() {
-        QFETCH(QString, panel);
-        QFETCH(QStringList, captions);
-        QFETCH(QStringList, results);
         ScratchWorkingDirectory dir;
         WriteSettings();
         Program program;
-        QWidget* widget = program.Find(panel);
+        const QWidget* widget = testing::ComparePanelRow(program.Page(), kResultLabels);
         QVERIFY(widget != nullptr);
-        QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("PanelMain"));
-        QStringList shownCaptions;
-        QStringList shownResults;
-        for (const QLabel* label : widget->findChildren<QLabel*>()) {
-            if (kResultLabels.contains(label->objectName())) {
-                shownResults << label->objectName();
-            } else {
-                shownCaptions << label->text();
-            }
-        }
-        QCOMPARE(shownCaptions, captions);
-        QCOMPARE(shownResults, results);
         QCOMPARE(widget->toolTip(), QStringLiteral("Right click to edit"));
     }
 
@@ -165,24 +146,12 @@ private slots:
         QCOMPARE(program.Text("LabelNumDataWds"), QStringLiteral("-15"));
         QCOMPARE(program.Text("LabelBer"), QStringLiteral("14656"));
         TPageForm& page = program.Pcm();
-        QVERIFY(page.rect().contains(page.childrenRect()));
+        testing::CompareEveryWidgetFits(page);
         const int widest = program.Find<QLabel>("LabelWordRate")
                                ->fontMetrics()
                                .horizontalAdvance(QStringLiteral("888888888888"));
-        for (const QWidget* widget : page.findChildren<QWidget*>()) {
-            if (widget->isWindow()) {
-                continue;  // the popup menus
-            }
-            const auto* label = qobject_cast<const QLabel*>(widget);
-            const int needed = label != nullptr
-                                   ? label->fontMetrics().horizontalAdvance(label->text())
-                                   : widget->sizeHint().width();
-            QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName() + " is clipped"));
-            QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
-                     qPrintable(widget->objectName() + " lies outside its panel"));
-            if (kResultLabels.contains(widget->objectName())) {
-                QVERIFY2(widest <= widget->width(), qPrintable(widget->objectName()));
-            }
+        for (const QString& name : kResultLabels) {
+            QVERIFY2(widest <= program.Find(name)->width(), qPrintable(name));
         }
     }
 
@@ -326,34 +295,6 @@ private slots:
         QCOMPARE(program.Text("LabelDataWdStopWord"), QStringLiteral("125"));
         QCOMPARE(program.Text("LabelUpsPerMinor"), QStringLiteral("24"));
         QCOMPARE(program.Text("LabelUpsPerMajor"), QStringLiteral("384"));
-    }
-
-    void coloursFollowTheScheme_data() {
-        QTest::addColumn<QByteArray>("options");
-        QTest::addColumn<QColor>("data");
-        QTest::newRow("defaults") << QByteArray() << QColor(0, 255, 0);
-        QTest::newRow("red results")
-            << QByteArray("[COLORS]\r\nDeviceGuiDataColor=255\r\n") << QColor(255, 0, 0);
-    }
-
-    void coloursFollowTheScheme() {
-        QFETCH(QByteArray, options);
-        QFETCH(QColor, data);
-        ScratchWorkingDirectory dir;
-        if (!options.isEmpty()) {
-            WriteFileBytes(dir.File(QStringLiteral("ServerOptions.Opt")), options);
-        }
-        WriteSettings();
-        Program program;
-        const QColor white(255, 255, 255);
-        QCOMPARE(BackgroundColour(program.Find("PanelMain")), QColor(78, 78, 78));
-        for (const QString& name : kResultLabels) {
-            QVERIFY2(FontColour(program.Find(name)) == data, qPrintable(name));
-        }
-        for (const char* name : {"LabelBasicFrameInfo", "LabelDataWordInfo", "LabelBerInfo",
-                                 "CaptionBitrate", "CaptionBer"}) {
-            QVERIFY2(FontColour(program.Find(name)) == white, name);
-        }
     }
 
     void settingsSurviveARestart() {
