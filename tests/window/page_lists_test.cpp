@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cli/cli_help.h"
@@ -17,37 +16,22 @@
 namespace quorvel {
 namespace {
 
-std::vector<std::string> Registered(std::string_view PageIdentity::*name) {
-    std::vector<std::string> names;
+// The pages by section or tab caption, "RF, Number, ..., PCM Data", each in double quotes
+// where it holds a space when `quoted`.
+std::string Registered(std::string_view PageIdentity::*name, bool quoted) {
+    std::string list;
     for (const PageEntry& page : RegisteredPages()) {
-        names.emplace_back(page.identity.*name);
+        const std::string text(page.identity.*name);
+        const bool quote = quoted && text.find(' ') != std::string::npos;
+        list += (list.empty() ? "" : ", ") + (quote ? '"' + text + '"' : text);
     }
-    return names;
+    return list;
 }
 
-// The names listed between `lead` and `end`, split at ", " with line breaks read as spaces
-// and quotes taken off.
-std::vector<std::string> Listed(std::string text, std::string_view lead, std::string_view end) {
+// The text with its line breaks read as spaces, as a paragraph reads.
+std::string OneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');
-    const std::size_t start = text.find(lead);
-    if (start == std::string::npos) {
-        return {"<no " + std::string(lead) + ">"};
-    }
-    std::string_view rest = std::string_view(text).substr(start + lead.size());
-    rest = rest.substr(0, rest.find(end));
-    std::vector<std::string> names;
-    for (std::size_t comma = 0; comma != std::string_view::npos; rest.remove_prefix(comma + 2)) {
-        comma = rest.find(", ");
-        std::string name(rest.substr(0, comma));
-        if (name.size() > 1 && name.front() == '"' && name.back() == '"') {
-            name = name.substr(1, name.size() - 2);
-        }
-        names.push_back(name);
-        if (comma == std::string_view::npos) {
-            break;
-        }
-    }
-    return names;
+    return text;
 }
 
 std::string CliOutput(std::vector<std::string_view> args, bool errorStream = false) {
@@ -57,19 +41,17 @@ std::string CliOutput(std::vector<std::string_view> args, bool errorStream = fal
     return errorStream ? err.str() : out.str();
 }
 
-TEST(PageLists, QuorvelIIHelpNamesThePagesByTheirTabs) {
-    EXPECT_EQ(Listed(ProgramHelpText(), "pages (", ")"), Registered(&PageIdentity::tab));
-}
-
-TEST(PageLists, QuorvelCliHelpNamesThePagesBySectionAndByTab) {
-    const std::string help = cli::HelpText();
-    EXPECT_EQ(Listed(help, "settings section (", ")"), Registered(&PageIdentity::section));
-    EXPECT_EQ(Listed(help, "tab caption (", ")"), Registered(&PageIdentity::tab));
-}
-
-TEST(PageLists, QuorvelCliOffersThePagesForAnUnknownOne) {
-    EXPECT_EQ(Listed(CliOutput({"Radio"}, true), "give one of ", ", or a tab caption"),
-              Registered(&PageIdentity::section));
+TEST(PageLists, HelpTextsAndTheUnknownPageMessageNameEveryPage) {
+    const std::string sections = Registered(&PageIdentity::section, true);
+    EXPECT_NE(
+        OneLine(ProgramHelpText()).find(" pages (" + Registered(&PageIdentity::tab, false) + ")."),
+        std::string::npos);
+    EXPECT_NE(OneLine(cli::HelpText())
+                  .find("settings section (" + sections + ") or a tab caption (" +
+                        Registered(&PageIdentity::tab, true) + "), in"),
+              std::string::npos);
+    EXPECT_NE(CliOutput({"Radio"}, true).find("give one of " + sections + ", or a tab caption"),
+              std::string::npos);
 }
 
 TEST(PageLists, QuorvelCliListsThePagesOneALine) {
