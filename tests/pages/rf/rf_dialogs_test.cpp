@@ -8,13 +8,8 @@
 #include "support/dialog_checks.h"
 #include "support/dialog_runner.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::ExpectDialogShape;
-using testing::RecordingCues;
-using testing::RunEntryDialog;
-using testing::TypeIntoBox;
 
 struct VswrGroup {
     double vswr = 0;
@@ -35,6 +30,14 @@ std::vector<std::string> RunVswr(VswrGroup& group, Steps steps, bool ok = true) 
                                           group.mismatchLoss);
 }
 
+TEST(VswrDialog, RefusesLettersAtTheKey) {
+    RecordingCues cues;
+    TVswrPromptDlg dialog(cues);
+    EXPECT_FALSE(dialog.KeyPress("EditVswr", 'e'));
+    EXPECT_TRUE(dialog.KeyPress("EditVswr", '-'));
+    EXPECT_EQ(cues.Count("error"), 1);
+}
+
 TEST(VswrDialog, NamesItsBoxesAndPromisesToSolve) {
     RecordingCues cues;
     ExpectDialogShape(TVswrPromptDlg(cues), "TVswrPromptDlg", "Enter 1 to solve others for VSWR",
@@ -42,14 +45,6 @@ TEST(VswrDialog, NamesItsBoxesAndPromisesToSolve) {
                        {"EditRetLoss", "Return Loss"},
                        {"EditRefCoef", "Reflector Coef"},
                        {"EditMismatchLoss", "Mismatch Loss"}});
-}
-
-TEST(VswrDialog, RefusesLettersAtTheKey) {
-    RecordingCues cues;
-    TVswrPromptDlg dialog(cues);
-    EXPECT_FALSE(dialog.KeyPress("EditVswr", 'e'));
-    EXPECT_TRUE(dialog.KeyPress("EditVswr", '-'));
-    EXPECT_EQ(cues.Count("error"), 1);
 }
 
 TEST(VswrDialog, ShowsTheCallersValues) {
@@ -240,4 +235,4 @@ TEST(ResonanceDialog, OutOfRangeEntriesAreRefused) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

@@ -25,18 +25,10 @@
 #include "shell/qt/tab_control.h"
 #include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
 using mathtrig::DegreesToRadians;
-using testing::AnswerNextModal;
-using testing::AnswerTextEntry;
-using testing::PageProgram;
-using testing::PageView;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 constexpr int kMathTrigTab = 2;
 
@@ -546,7 +538,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::MathTrigFormTest)
+QTEST_MAIN(quorvel::testing::MathTrigFormTest)
 #include "mathtrig_form_test.moc"

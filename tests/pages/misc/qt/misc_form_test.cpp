@@ -22,16 +22,8 @@
 #include "shell/settings_file.h"
 #include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::AnswerNextModal;
-using testing::AnswerTextEntry;
-using testing::PageProgram;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 constexpr int kMiscTab = 5;
 
@@ -55,7 +47,7 @@ void CancelTextEntry() {
 }
 
 // The fourteen result labels of the display list.
-const QStringList kResultLabels = testing::DisplayNames(MiscCalcPageModel());
+const QStringList kResultLabels = DisplayNames(MiscCalcPageModel());
 
 class MiscFormTest : public QObject {
     Q_OBJECT
@@ -76,7 +68,7 @@ private slots:
     }
 
     void panelsHoldTheirCaptionsAndResults_data() {
-        testing::AddPanelColumns();
+        AddPanelColumns();
         QTest::newRow("vector") << "Panel4"
                                 << "PanelMain"
                                 << QStringList{"Magnitude X", "Magnitude Y", "Magnitude Z",
@@ -102,7 +94,7 @@ private slots:
         ScratchWorkingDirectory dir;
         WriteSettings(dir);
         Program program;
-        const QWidget* widget = testing::ComparePanelRow(program.Page(), kResultLabels);
+        const QWidget* widget = ComparePanelRow(program.Page(), kResultLabels);
         QVERIFY(widget != nullptr);
         QCOMPARE(widget->toolTip(), QStringLiteral("Right click to edit"));
         // Each caption stands on its result's line, to its left.
@@ -259,7 +251,7 @@ private slots:
         Program program;
         QCOMPARE(program.Text(label), text);
         TPageForm& page = program.Page();
-        testing::CompareEveryWidgetFits(page);
+        CompareEveryWidgetFits(page);
         for (const QString& name : kResultLabels) {
             QVERIFY2(program.Text(name).size() <= 8, qPrintable(name));
         }
@@ -267,7 +259,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::MiscFormTest)
+QTEST_MAIN(quorvel::testing::MiscFormTest)
 #include "misc_form_test.moc"

@@ -21,17 +21,8 @@
 #include "shell/qt/scheme_colours.h"
 #include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::AnswerNextModal;
-using testing::AnswerTextEntry;
-using testing::MenuCommand;
-using testing::PageProgram;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 constexpr int kPcmTab = 6;
 
@@ -68,7 +59,7 @@ void AnswerMessage(QString* text) {
     });
 }
 
-const QStringList kResultLabels = testing::DisplayNames(PcmDataPageModel());
+const QStringList kResultLabels = DisplayNames(PcmDataPageModel());
 
 class PcmFormTest : public QObject {
     Q_OBJECT
@@ -93,7 +84,7 @@ private slots:
     }
 
     void panelsHoldTheirHeadingsCaptionsAndResults_data() {
-        testing::AddPanelColumns();
+        AddPanelColumns();
         QTest::newRow("basics")
             << "PanelBasics"
             << "PanelMain"
@@ -129,7 +120,7 @@ private slots:
         ScratchWorkingDirectory dir;
         WriteSettings();
         Program program;
-        const QWidget* widget = testing::ComparePanelRow(program.Page(), kResultLabels);
+        const QWidget* widget = ComparePanelRow(program.Page(), kResultLabels);
         QVERIFY(widget != nullptr);
         QCOMPARE(widget->toolTip(), QStringLiteral("Right click to edit"));
     }
@@ -146,7 +137,7 @@ private slots:
         QCOMPARE(program.Text("LabelNumDataWds"), QStringLiteral("-15"));
         QCOMPARE(program.Text("LabelBer"), QStringLiteral("14656"));
         TPageForm& page = program.Pcm();
-        testing::CompareEveryWidgetFits(page);
+        CompareEveryWidgetFits(page);
         const int widest = program.Find<QLabel>("LabelWordRate")
                                ->fontMetrics()
                                .horizontalAdvance(QStringLiteral("888888888888"));
@@ -310,7 +301,7 @@ private slots:
         }
         // The data word as the page showed it: the stored start 0 was raised past the sync
         // words, and moving them to the end left it there.
-        const QByteArray saved = testing::ReadFileBytes(QStringLiteral("QuorvelII.Cfg"));
+        const QByteArray saved = ReadFileBytes(QStringLiteral("QuorvelII.Cfg"));
         QVERIFY(saved.contains("[Pcm Data]\r\nBitrate=2000000\r\n"));
         QVERIFY(saved.contains("FspTrails=YES\r\nDwdWordStart=3\r\nDwdWordStop=3\r\n"));
         QVERIFY(saved.contains("PrnPat=1\r\n"));
@@ -326,7 +317,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::PcmFormTest)
+QTEST_MAIN(quorvel::testing::PcmFormTest)
 #include "pcm_form_test.moc"

@@ -21,16 +21,8 @@
 #include "shell/qt/scheme_colours.h"
 #include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::AnswerNextModal;
-using testing::AnswerTextEntry;
-using testing::PageProgram;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 // One run of the program in the current working directory, on the RF tab.
 struct Program : PageProgram {
@@ -73,7 +65,7 @@ private slots:
     }
 
     void panelsHoldTheirCaptionsAndResults_data() {
-        testing::AddPanelColumns();
+        AddPanelColumns();
         QTest::newRow("2") << "Panel2"
                            << "Panel1" << QStringList{"Ratio", "Db Power", "Db Voltage"}
                            << QStringList{"LabelRatio", "LabelDbPower", "LabelDbVoltage"};
@@ -124,7 +116,7 @@ private slots:
     void panelsHoldTheirCaptionsAndResults() {
         ScratchWorkingDirectory dir;
         Program program;
-        const QWidget* widget = testing::ComparePanelRow(program.Page(), kResultLabels);
+        const QWidget* widget = ComparePanelRow(program.Page(), kResultLabels);
         QVERIFY(widget != nullptr);
         const bool opensPopupMenu1 = widget->parentWidget()->objectName() == "Panel1";
         QCOMPARE(widget->toolTip(),
@@ -143,7 +135,7 @@ private slots:
         QCOMPARE(program.Text("LabelDishDiameter"), QStringLiteral("-8.889E7"));
         QVERIFY(program.Find<QCheckBox>("CheckBoxNonNrzlCode")->isChecked());
         TPageForm& page = program.Page();
-        testing::CompareEveryWidgetFits(page);
+        CompareEveryWidgetFits(page);
     }
 
     void menusOpenOverTheirPanelsWithTheModelsCommands() {
@@ -266,7 +258,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::RfFormTest)
+QTEST_MAIN(quorvel::testing::RfFormTest)
 #include "rf_form_test.moc"

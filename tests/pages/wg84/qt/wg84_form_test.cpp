@@ -21,16 +21,8 @@
 #include "shell/qt/tab_control.h"
 #include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::AnswerNextModal;
-using testing::PageProgram;
-using testing::PageView;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 constexpr int kWg84Tab = 4;
 
@@ -77,7 +69,7 @@ void AnswerDialog(QList<QPair<QString, QString>> typed, QString* title = nullptr
 }
 
 // The 38 value labels.
-const QStringList kValueLabels = testing::DisplayNames(Wg84PageModel());
+const QStringList kValueLabels = DisplayNames(Wg84PageModel());
 
 QStringList SideLabels(const char* side) {
     QStringList names;
@@ -113,7 +105,7 @@ private slots:
     }
 
     void panelsHoldTheirCaptionsAndValues_data() {
-        testing::AddPanelColumns();
+        AddPanelColumns();
         const QStringList geod{"Latitude", "Longitude",       "Msl", "Ft", "Ellipsoid Alt",
                                "Ft",       "Dist To Horizon", "Nmi"};
         const QStringList enu{"Nmi", "Ft", "East", "North", "Up"};
@@ -148,7 +140,7 @@ private slots:
     void panelsHoldTheirCaptionsAndValues() {
         ScratchWorkingDirectory dir;
         Program program;
-        testing::ComparePanelRow(program.Page(), kValueLabels);
+        ComparePanelRow(program.Page(), kValueLabels);
     }
 
     void blocksAndMissPanelHintAtTheRightClick() {
@@ -185,7 +177,7 @@ private slots:
         }
         QApplication::processEvents();
         QVERIFY(page.width() <= 470 && page.height() <= 413);
-        testing::CompareEveryWidgetFits(page);
+        CompareEveryWidgetFits(page);
     }
 
     void menusHaveTheirTitleSeparatorAndNamedItems() {
@@ -306,7 +298,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::Wg84FormTest)
+QTEST_MAIN(quorvel::testing::Wg84FormTest)
 #include "wg84_form_test.moc"
