@@ -19,7 +19,7 @@ packages=(
     qt6-base-dev libgl-dev libjpeg-dev libasound2-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgeographiclib-dev
     fonts-liberation fonts-noto-mono xvfb xauth x11-utils locales
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
 )
 
 # What the package build needs besides the build dependencies in debian/control, which

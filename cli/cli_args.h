@@ -98,11 +98,16 @@ bool ParseArguments(std::span<const std::string_view> args, Request& request, st
 // False with a one-line message as ParseArguments gives.
 bool ParseBatchLine(std::span<const std::string> words, BatchLine& line, std::string& error);
 
+// Where --help lists an option: among the options, the actions, the answers or the options of
+// a batch. A batch line holds actions and answers only.
+enum class OptionGroup { Option, Action, Answer, Batch };
+
+// What --help says of the options of a group, from the option table: a line or more for each,
+// in table order.
+std::string OptionHelp(OptionGroup group);
+
 // Reads "YYYY-MM-DDTHH:MM:SS" with an optional ".mmm" into a calendar reading; false for any
 // other text or a date or time that does not exist.
 bool ParseCalendarText(std::string_view text, CalendarReading& reading);
-
-// The text of --help.
-std::string_view HelpText();
 
 }  // namespace quorvel::cli

@@ -1,8 +1,61 @@
+#include "cli/cli_help.h"
+
 #include "cli/cli_args.h"
+#include "cli/name_match.h"
+#include "common/word_wrap.h"
+#include "pages/page_registry.h"
 
 namespace quorvel::cli {
+namespace {
 
-std::string_view HelpText() {
+// The width the help text's paragraphs are broken at.
+constexpr std::size_t kHelpWidth = 90;
+
+// Appends the names as "(A," "B," ... "Z)" followed by `after` on the last.
+void AppendNameList(std::vector<std::string>& words, const std::vector<std::string>& names,
+                    std::string_view after) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        words.push_back((i == 0 ? "(" : "") + names[i] +
+                        (i + 1 == names.size() ? ")" + std::string(after) : ","));
+    }
+}
+
+// "PAGE is a settings section (RF, ...) or a tab caption (RF, ...), in any case."
+std::string PageParagraph() {
+    std::vector<std::string> words = Words("PAGE is a settings section");
+    AppendNameList(words, PageNames(PageNaming::Section), "");
+    for (std::string& word : Words("or a tab caption")) {
+        words.push_back(std::move(word));
+    }
+    AppendNameList(words, PageNames(PageNaming::Tab), ",");
+    for (std::string& word : Words("in any case.")) {
+        words.push_back(std::move(word));
+    }
+    return WrapWords(words, kHelpWidth);
+}
+
+}  // namespace
+
+std::vector<std::string> PageNames(PageNaming naming) {
+    std::vector<std::string> names;
+    for (const PageEntry& page : RegisteredPages()) {
+        const std::string_view name =
+            naming == PageNaming::Section ? page.identity.section : page.identity.tab;
+        names.push_back(name.find(' ') == std::string_view::npos ? std::string(name)
+                                                                 : Quoted(name));
+    }
+    return names;
+}
+
+std::string JoinedNames(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names) {
+        list += (list.empty() ? "" : ", ") + name;
+    }
+    return list;
+}
+
+std::string HelpText() {
     return R"(Usage: quorvel-cli [OPTION...] PAGE [KEY=VALUE...] [ACTION [ANSWER...]...]
        quorvel-cli --batch [--carry] [OPTION...] PAGE [KEY=VALUE...] < LINES
        quorvel-cli --list | --keys PAGE | --commands PAGE | --help | --version
@@ -10,70 +63,27 @@ std::string_view HelpText() {
 Prints what a QuorvelII calculator page shows, one line per value: the control's object
 name, a tab, and the exact text the window shows (a check box shows YES or NO).
 
-PAGE is a settings section (RF, Number, MathTrig, DateTime, Wg84, MiscCalc, "Pcm Data") or
-a tab caption (RF, Number, Math/Trig, Date/Time, "WG 84", Misc, "PCM Data"), in any case.
-
+)" + PageParagraph() +
+           R"(
 The page starts from its creation defaults, loads its section of the --settings file, and
 takes each KEY=VALUE as if it stood in that section: the same typed read and the same
 derivations. KEY=VALUE entries go before the first action; a later one replaces an earlier
 one of the same key.
 
 Options:
-  --settings FILE   load the page's section of this settings file (QuorvelII.Cfg)
-  --save            after the actions, write the page's section back to the --settings
-                    file, as the window does on closing: the file is first copied to
-                    FILE.BAK; other sections are kept; a missing FILE is created
-  --json            print the display list as one JSON object, keys in display order
-  --only LABEL,...  print only these labels (in display order)
-  --now YYYY-MM-DDTHH:MM:SS.mmm
-                    the local time the page's clock reads (the .mmm part may be left off),
-                    any moment of the years 0001 to 9999; time then stands still, so the
-                    output is reproducible
-  --verbose         list every text-entry box and dialog on standard error, with what the
-                    script answered
-  --svg FILE        after the actions, write the page's picture to FILE as SVG (the PCM
-                    Data page's frame map); the figures that go with the picture are
-                    printed after the display list. A page without a picture is an error
-  --list            list the pages: section, tab caption, page caption
-  --keys PAGE       list the page's settings keys and their types, in load order
-  --commands PAGE   list the page's popup-menu commands: menu name, caption
-  --help, --version
-
+)" + OptionHelp(OptionGroup::Option) +
+           R"(
 Actions, run in order as the window runs them, each ending with the page redisplayed:
-  --menu CAPTION    the popup-menu command of that caption ("Ratio To Db")
-  --check NAME=YES|NO
-                    click the check box NAME into that state
-  --edit NAME=TEXT  enter TEXT in the page's edit box NAME (as Enter would)
-  --choose NAME=INDEX
-                    pick item INDEX (from 0) of the list NAME
-  --click NAME      click the button or radio button NAME
-
+)" + OptionHelp(OptionGroup::Action) +
+           R"(
 Answers follow their action and answer, in order, each text-entry box or dialog it opens:
-  --answer TEXT     OK on TEXT in a text-entry box (at most 255 characters, as in the box)
-  --ok              OK on the box's untouched text, or OK on a dialog as it opened
-  --cancel          cancel the box or the dialog
-  --type BOX=TEXT   type TEXT into the dialog's edit box BOX key by key (keys the dialog
-                    refuses are dropped, with their cue), then leave the box; several may
-                    follow each other, and the last is followed by --ok or --cancel
-A command that opens more boxes or dialogs than its answers, or leaves answers unused, is an
+)" + OptionHelp(OptionGroup::Answer) +
+           R"(A command that opens more boxes or dialogs than its answers, or leaves answers unused, is an
 error. Names of commands, controls and boxes match without regard to case.
 
 Many answers from one process:
-  --batch           read standard input a line at a time; each line holds what would
-                    follow PAGE on the command line (KEY=VALUE entries, actions and
-                    answers), split and quoted as a POSIX shell would, without running
-                    one; blank lines and lines starting with # are passed over. Each line
-                    is answered from the page as the command line loads it (its --settings
-                    file and its own KEY=VALUE entries), followed by an empty line; with
-                    --json each answer is one JSON object with the input line number
-                    ("line"), one per line. A line that fails prints one message naming
-                    its line on standard error, and the batch goes on. Answers are
-                    written as they come, and flushed when standard output is a pipe or a
-                    terminal.
-  --carry           each line goes on from the state the previous line left, as in one
-                    session of the window; a line's KEY=VALUE entries are read over that
-                    state. With --save the state is saved once, after the last line.
-
+)" + OptionHelp(OptionGroup::Batch) +
+           R"(
 Cues the page sounds are listed on standard error as "cue: warning" (nothing is sounded),
 messages as "message: TEXT".
 

@@ -7,6 +7,7 @@
 
 #include "cli/batch_run.h"
 #include "cli/cli_args.h"
+#include "cli/cli_help.h"
 #include "cli/display_output.h"
 #include "cli/fixed_clock.h"
 #include "cli/name_match.h"
@@ -22,18 +23,6 @@ namespace quorvel::cli {
 namespace {
 
 constexpr std::string_view kProgram = "quorvel-cli: ";
-
-// "RF, Number, MathTrig, DateTime, Wg84, MiscCalc, "Pcm Data"".
-std::string PageSections() {
-    std::string list;
-    for (int i = 0; i < kPageCount; ++i) {
-        const std::string_view section = PageAt(i).identity.section;
-        list += i > 0 ? ", " : "";
-        list +=
-            section.find(' ') == std::string_view::npos ? std::string(section) : Quoted(section);
-    }
-    return list;
-}
 
 class Run {
 public:
@@ -64,7 +53,8 @@ public:
         const std::optional<int> tab = FindPage(request.page);
         if (!tab) {
             return Usage("unknown page " + Quoted(request.page) + "; give one of " +
-                         PageSections() + ", or a tab caption (quorvel-cli --list)");
+                         JoinedNames(PageNames(PageNaming::Section)) +
+                         ", or a tab caption (quorvel-cli --list)");
         }
         std::optional<FixedClock> fixed;
         if (request.now) {

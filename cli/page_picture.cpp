@@ -6,8 +6,8 @@
 
 #include "cli/name_match.h"
 #include "common/picture_svg.h"
+#include "common/whole_file.h"
 #include "pages/page_registry.h"
-#include "shell/whole_file.h"
 
 namespace quorvel::cli {
 

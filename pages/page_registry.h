@@ -1,6 +1,6 @@
 #pragma once
-// The seven calculator pages in tab order, as the window and quorvel-cli see them: each
-// page's identity, its colour targets and the maker of its model. The list itself is
+// The calculator pages in tab order, as the window and quorvel-cli see them: each page's
+// identity, its colour targets and the maker of its model. The list itself is
 // pages/page_list.h; the window makes each page's form from the same list.
 
 #include <memory>
@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "pages/page_entry.h"
+#include "pages/page_list.h"
 
 namespace quorvel {
 
@@ -18,7 +19,8 @@ struct PageEntry {
     std::unique_ptr<PageModel> (*makeModel)(const PageContext& context);
 };
 
-inline constexpr int kPageCount = 7;
+// The number of pages, and of the window's tabs.
+inline constexpr int kPageCount = RegisteredPageTypes::kSize;
 
 // Every page, in tab order.
 std::span<const PageEntry> RegisteredPages();

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "shell/whole_file.h"
+#include "common/whole_file.h"
 
 namespace quorvel {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/whole_file.h"
+#include "common/whole_file.h"
 
 namespace quorvel {
 

@@ -6,7 +6,7 @@
 // the typed read and write: std::int32_t, std::uint32_t, double or bool), and optionally a
 // derivation the page runs right after the key is read, so that a page keeps its own load
 // order and the recomputations it makes between reads. A menu entry names its menu, its
-// caption and the page's handler.
+// caption and the page's handler, or the bounded prompt that is its whole command.
 //
 //     class RfPageModel final : public TablePageModel<RfPageModel, RfValues> {
 //         friend TablePageModel;
@@ -16,7 +16,10 @@
 //     };
 //
 //     {"Ratio", Stored<&RfValues::ratio>, &RfPageModel::DeriveDecibels},
-//     Menu::Command("PopupMenu1", "Ratio To Db", &RfPageModel::RatioToDbCommand),
+//     Menu::Command("PopupMenu1", "VSWR", &RfPageModel::VswrCommand),
+//     Menu::RealPrompt("PopupMenu1", "Ratio To Db", "Enter the Ratio",
+//                      &RfPageModel::Edited<&RfValues::ratio>, 2, 10000, 0.1,
+//                      &RfPageModel::DeriveDecibels),
 
 #include <cmath>
 #include <cstdint>
@@ -29,6 +32,7 @@
 #include <variant>
 #include <vector>
 
+#include "common/prompts.h"
 #include "shell/page_model.h"
 #include "shell/settings_file.h"
 
@@ -162,6 +166,23 @@ void WriteSettingFields(IniStore& store, std::string_view section,
     }
 }
 
+// The command of a menu row that is one bounded prompt: PromptRealValue for a real,
+// PromptIntValue for a signed integer. It starts from the value held, stores the answer when
+// the prompt accepts it and then runs the derivation; a prompt that is not accepted changes
+// nothing, unless the row derives all the same.
+template <class Page>
+struct BoundedPrompt {
+    std::string_view text;  // "Enter the Ratio"
+    // The value of the page's value block it edits (TablePageModel::Edited).
+    std::variant<double& (*)(Page&), std::int32_t& (*)(Page&)> value = {};
+    double high = 0;  // the bounds in the order the prompts take them
+    double low = 0;
+    int decimals = 0;  // of a real's text
+    int radix = 10;    // of an integer's text
+    void (Page::*derive)() = nullptr;
+    bool deriveWhenRefused = false;
+};
+
 template <class Page>
 struct MenuEntry {
     std::string_view menu;     // the popup menu's object name
@@ -171,6 +192,7 @@ struct MenuEntry {
     std::string_view name = {};               // the item's object name, where the page names it
     std::string_view parent = {};             // the submenu item it sits in
     bool (Page::*checked)() const = nullptr;  // the item's check mark, where it has one
+    BoundedPrompt<Page> prompt = {};          // the command, where it is one prompt (no `run`)
 };
 
 // The ways of writing a menu entry, for a page's table.
@@ -179,6 +201,7 @@ struct MenuTable {
     using Entry = MenuEntry<Page>;
     using Handler = void (Page::*)(Interaction&);
     using Check = bool (Page::*)() const;
+    using Derive = void (Page::*)();
 
     static constexpr Entry Command(std::string_view menu, std::string_view caption, Handler run,
                                    std::string_view name = {}) {
@@ -204,7 +227,58 @@ struct MenuTable {
     static constexpr Entry OnPopup(std::string_view menu, Handler run) {
         return {menu, {}, run, MenuItem::Kind::Command};
     }
+    // A command that is one PromptRealValue(text, value, decimals, high, low), followed by
+    // `derive` when it is accepted.
+    static constexpr Entry RealPrompt(std::string_view menu, std::string_view caption,
+                                      std::string_view text, double& (*value)(Page&), int decimals,
+                                      double high, double low, Derive derive) {
+        return {menu, caption, nullptr, MenuItem::Kind::Command,
+                {},   {},      nullptr, {text, value, high, low, decimals, 10, derive}};
+    }
+    // A command that is one PromptIntValue(text, value, high, low, radix), followed by
+    // `derive` when it is accepted, or whatever the answer when `deriveWhenRefused`.
+    static constexpr Entry IntPrompt(std::string_view menu, std::string_view caption,
+                                     std::string_view text, std::int32_t& (*value)(Page&),
+                                     std::int32_t high, std::int32_t low, int radix, Derive derive,
+                                     bool deriveWhenRefused = false) {
+        return {menu,
+                caption,
+                nullptr,
+                MenuItem::Kind::Command,
+                {},
+                {},
+                nullptr,
+                {text, value, static_cast<double>(high), static_cast<double>(low), 0, radix, derive,
+                 deriveWhenRefused}};
+    }
 };
+
+// Runs the prompt of a menu row on the page.
+template <class Page>
+void RunBoundedPrompt(const BoundedPrompt<Page>& prompt, Page& page, Interaction& ui) {
+    const bool stored = std::visit(
+        [&](auto edited) {
+            auto& held = edited(page);
+            auto entry = held;
+            bool accepted = false;
+            if constexpr (std::is_same_v<decltype(entry), double>) {
+                accepted = PromptRealValue(ui, prompt.text, entry, prompt.decimals, prompt.high,
+                                           prompt.low);
+            } else {
+                accepted =
+                    PromptIntValue(ui, prompt.text, entry, static_cast<std::int32_t>(prompt.high),
+                                   static_cast<std::int32_t>(prompt.low), prompt.radix);
+            }
+            if (accepted) {
+                held = entry;
+            }
+            return accepted;
+        },
+        prompt.value);
+    if ((stored || prompt.deriveWhenRefused) && prompt.derive != nullptr) {
+        (page.*prompt.derive)();
+    }
+}
 
 // The menus the entries make, in the order of their first entry, with the check marks the
 // page shows now. An item's tag is its position among the items of its menu or submenu.
@@ -241,9 +315,16 @@ template <class Page>
 bool RunMenuEntry(std::span<const MenuEntry<Page>> entries, Page& page, MenuCommandRef command,
                   Interaction& ui) {
     for (const MenuEntry<Page>& entry : entries) {
-        if (entry.kind == MenuItem::Kind::Command && entry.run != nullptr &&
-            entry.menu == command.menu && entry.caption == command.caption) {
+        if (entry.kind != MenuItem::Kind::Command || entry.menu != command.menu ||
+            entry.caption != command.caption) {
+            continue;
+        }
+        if (entry.run != nullptr) {
             (page.*entry.run)(ui);
+            return true;
+        }
+        if (!entry.prompt.text.empty()) {
+            RunBoundedPrompt(entry.prompt, page, ui);
             return true;
         }
     }
@@ -268,6 +349,13 @@ public:
     }
 
     const ValueBlock& Values() const { return m_values; }
+
+    // The member at the end of `Path` in the page's value block, as a prompt row of the menu
+    // table edits it: &Model::Edited<&RfValues::ratio>.
+    template <auto... Path>
+    static auto& Edited(Page& page) {
+        return detail::FollowMembers<Path...>(static_cast<TablePageModel&>(page).m_values);
+    }
 
 protected:
     void ReadSettings(const IniStore& store) override {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/whole_file.h"
+#include "common/whole_file.h"
 
 namespace quorvel {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/whole_file.h"
+#include "common/whole_file.h"
 
 namespace quorvel {
 

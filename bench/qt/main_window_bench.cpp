@@ -17,8 +17,8 @@
 #include "diag/port_backend.h"
 #include "diag/program_run.h"
 #include "shell/ini_store.h"
-#include "shell/qt/main_form.h"
 #include "shell/settings_file.h"
+#include "window/qt/main_form.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "diag/program_run.h"
 #include "pages/page_registry.h"
 #include "shell/qt/page_form.h"
-#include "shell/qt/page_forms.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/page_forms.h"
 
 namespace {
 

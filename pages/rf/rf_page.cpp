@@ -61,26 +61,49 @@ std::span<const MenuEntry<RfPageModel>> RfPageModel::MenuEntries() {
     using Model = RfPageModel;
     using Menu = MenuTable<Model>;
     static constexpr std::string_view kPanels = "PopupMenu1";
+    // Each prompt starts from the value it edits and stores it only when the prompt accepts
+    // it; an accepted prompt also covers Cancel and the untouched text, which bring back the
+    // value held, moved into the bounds when it lay outside them.
     static constexpr std::array kEntries{
-        Menu::Command(kPanels, "Ratio To Db", &Model::RatioToDbCommand),
-        Menu::Command(kPanels, "Db to Power Ratio", &Model::DbToPowerRatioCommand),
-        Menu::Command(kPanels, "Db to Voltage Ratio", &Model::DbToVoltageRatioCommand),
+        Menu::RealPrompt(kPanels, "Ratio To Db", "Enter the Ratio",
+                         &Model::Edited<&RfValues::ratio>, kDecimals, 10000, 0.1,
+                         &Model::DeriveDecibels),
+        Menu::RealPrompt(kPanels, "Db to Power Ratio", "Enter the Db for Power",
+                         &Model::Edited<&RfValues::dbPower>, kDecimals, kDbHigh, kDbLow,
+                         &Model::DeriveRatioFromDbPower),
+        Menu::RealPrompt(kPanels, "Db to Voltage Ratio", "Enter the Db for Voltage",
+                         &Model::Edited<&RfValues::dbVoltage>, kDecimals, kDbHigh, kDbLow,
+                         &Model::DeriveRatioFromDbVoltage),
         Menu::Separator(kPanels),
-        Menu::Command(kPanels, "Wave Length", &Model::WaveLengthCommand),
+        Menu::RealPrompt(kPanels, "Wave Length", "Enter the Freq (GHz)",
+                         &Model::Edited<&RfValues::freqGhz>, kDecimals, 100, 0.00001,
+                         &Model::DeriveWavelength),
         Menu::Separator(kPanels),
         Menu::Command(kPanels, "Parbolic Antenna Gain", &Model::DishGainCommand),
         Menu::Separator(kPanels),
-        Menu::Command(kPanels, "RF Horizon", &Model::RfHorizonCommand),
+        Menu::RealPrompt(kPanels, "RF Horizon", "Enter the Altitude (feet)",
+                         &Model::Edited<&RfValues::antAltFt>, kDecimals, 1000000, -200,
+                         &Model::DeriveHorizon),
         Menu::Separator(kPanels),
-        Menu::Command(kPanels, "dBm to Watts", &Model::DbmToWattsCommand),
-        Menu::Command(kPanels, "dBw to Watts", &Model::DbwToWattsCommand),
-        Menu::Command(kPanels, "Watts to dBm", &Model::WattsCommand),
-        Menu::Command(kPanels, "Watts to dBw", &Model::WattsCommand),
+        Menu::RealPrompt(kPanels, "dBm to Watts", "Enter the dBm", &Model::Edited<&RfValues::dbm>,
+                         kDecimals, kDbHigh, kDbLow, &Model::DeriveWattsFromDbm),
+        Menu::RealPrompt(kPanels, "dBw to Watts", "Enter the dBw", &Model::Edited<&RfValues::dbw>,
+                         kDecimals, kDbHigh, kDbLow, &Model::DeriveWattsFromDbw),
+        Menu::RealPrompt(kPanels, "Watts to dBm", "Enter the Watts",
+                         &Model::Edited<&RfValues::watts>, kDecimals, 100, 0.00001,
+                         &Model::DerivePowerFromWatts),
+        Menu::RealPrompt(kPanels, "Watts to dBw", "Enter the Watts",
+                         &Model::Edited<&RfValues::watts>, kDecimals, 100, 0.00001,
+                         &Model::DerivePowerFromWatts),
         Menu::Separator(kPanels),
         Menu::Command(kPanels, "VSWR", &Model::VswrCommand),
         Menu::Separator(kPanels),
         Menu::Command(kPanels, "Resonant Frequency", &Model::ResonanceCommand),
-        Menu::Command("PopupMenuFilters", "Bit Rate", &Model::BitRateCommand),
+        // The filter bandwidths follow the bit rate held, whether or not the prompt took a
+        // new one.
+        Menu::IntPrompt("PopupMenuFilters", "Bit Rate", "Enter the Bit Rate (bps)",
+                        &Model::Edited<&RfValues::bitRate>, 20000000, 10, 10, &Model::DeriveFilters,
+                        true),
     };
     return kEntries;
 }
@@ -105,6 +128,26 @@ void RfPageModel::DeriveHorizon() {
 void RfPageModel::DerivePowerFromWatts() {
     m_values.dbm = WattsToDbm(m_values.watts);
     m_values.dbw = WattsToDbw(m_values.watts);
+}
+
+void RfPageModel::DeriveRatioFromDbPower() {
+    m_values.ratio = DbToPowerRatio(m_values.dbPower);
+    DeriveDecibels();
+}
+
+void RfPageModel::DeriveRatioFromDbVoltage() {
+    m_values.ratio = DbToVoltageRatio(m_values.dbVoltage);
+    DeriveDecibels();
+}
+
+void RfPageModel::DeriveWattsFromDbm() {
+    m_values.watts = DbmToWatts(m_values.dbm);
+    m_values.dbw = WattsToDbw(m_values.watts);
+}
+
+void RfPageModel::DeriveWattsFromDbw() {
+    m_values.watts = DbwToWatts(m_values.dbw);
+    m_values.dbm = WattsToDbm(m_values.watts);
 }
 
 void RfPageModel::DeriveVswrLosses() {
@@ -166,44 +209,6 @@ bool RfPageModel::CheckBoxClicked(std::string_view control, bool checked, Intera
     return true;
 }
 
-// Each command prompts on a copy of its input and stores it only when the prompt accepts it;
-// an accepted prompt also covers Cancel and the untouched text, which bring back the value
-// held, moved into the bounds when it lay outside them.
-
-void RfPageModel::RatioToDbCommand(Interaction& ui) {
-    double ratio = m_values.ratio;
-    if (PromptRealValue(ui, "Enter the Ratio", ratio, kDecimals, 10000, 0.1)) {
-        m_values.ratio = ratio;
-        DeriveDecibels();
-    }
-}
-
-void RfPageModel::DbToPowerRatioCommand(Interaction& ui) {
-    double db = m_values.dbPower;
-    if (PromptRealValue(ui, "Enter the Db for Power", db, kDecimals, kDbHigh, kDbLow)) {
-        m_values.dbPower = db;
-        m_values.ratio = DbToPowerRatio(db);
-        DeriveDecibels();
-    }
-}
-
-void RfPageModel::DbToVoltageRatioCommand(Interaction& ui) {
-    double db = m_values.dbVoltage;
-    if (PromptRealValue(ui, "Enter the Db for Voltage", db, kDecimals, kDbHigh, kDbLow)) {
-        m_values.dbVoltage = db;
-        m_values.ratio = DbToVoltageRatio(db);
-        DeriveDecibels();
-    }
-}
-
-void RfPageModel::WaveLengthCommand(Interaction& ui) {
-    double freq = m_values.freqGhz;
-    if (PromptRealValue(ui, "Enter the Freq (GHz)", freq, kDecimals, 100, 0.00001)) {
-        m_values.freqGhz = freq;
-        DeriveWavelength();
-    }
-}
-
 void RfPageModel::DishGainCommand(Interaction& ui) {
     double diameter = m_values.dishDiameterFt;
     if (!PromptRealValue(ui, "Enter the Dish Diameter (ft)", diameter, kDecimals, 100, 0)) {
@@ -219,40 +224,6 @@ void RfPageModel::DishGainCommand(Interaction& ui) {
     DeriveDish();
 }
 
-void RfPageModel::RfHorizonCommand(Interaction& ui) {
-    double altitude = m_values.antAltFt;
-    if (PromptRealValue(ui, "Enter the Altitude (feet)", altitude, kDecimals, 1000000, -200)) {
-        m_values.antAltFt = altitude;
-        DeriveHorizon();
-    }
-}
-
-void RfPageModel::DbmToWattsCommand(Interaction& ui) {
-    double dbm = m_values.dbm;
-    if (PromptRealValue(ui, "Enter the dBm", dbm, kDecimals, kDbHigh, kDbLow)) {
-        m_values.dbm = dbm;
-        m_values.watts = DbmToWatts(dbm);
-        m_values.dbw = WattsToDbw(m_values.watts);
-    }
-}
-
-void RfPageModel::DbwToWattsCommand(Interaction& ui) {
-    double dbw = m_values.dbw;
-    if (PromptRealValue(ui, "Enter the dBw", dbw, kDecimals, kDbHigh, kDbLow)) {
-        m_values.dbw = dbw;
-        m_values.watts = DbwToWatts(dbw);
-        m_values.dbm = WattsToDbm(m_values.watts);
-    }
-}
-
-void RfPageModel::WattsCommand(Interaction& ui) {
-    double watts = m_values.watts;
-    if (PromptRealValue(ui, "Enter the Watts", watts, kDecimals, 100, 0.00001)) {
-        m_values.watts = watts;
-        DerivePowerFromWatts();
-    }
-}
-
 void RfPageModel::VswrCommand(Interaction& ui) {
     TVswrPromptDlg dialog(ui.cues());
     dialog.Run(ui, m_values.vswr, m_values.returnLoss, m_values.refCoef, m_values.mismatchLoss);
@@ -261,14 +232,6 @@ void RfPageModel::VswrCommand(Interaction& ui) {
 void RfPageModel::ResonanceCommand(Interaction& ui) {
     TResFreqPromptDlg dialog(ui.cues());
     dialog.Run(ui, m_values.resonantFreqGhz, m_values.inductanceNh, m_values.capacitancePf);
-}
-
-void RfPageModel::BitRateCommand(Interaction& ui) {
-    std::int32_t bitRate = m_values.bitRate;
-    if (PromptIntValue(ui, "Enter the Bit Rate (bps)", bitRate, 20000000, 10, 10)) {
-        m_values.bitRate = bitRate;
-    }
-    DeriveFilters();
 }
 
 }  // namespace quorvel

@@ -68,7 +68,8 @@ private:
     // The fourteen keys in the order they are read and written, each read followed by the
     // derivation of what it feeds.
     static std::span<const SettingField<RfPageModel, RfValues>> SettingFields();
-    // PopupMenu1 (the seven calculator panels) and PopupMenuFilters (the bit-rate panel).
+    // PopupMenu1 (the seven calculator panels) and PopupMenuFilters (the bit-rate panel); most
+    // commands are one bounded prompt each.
     static std::span<const MenuEntry<RfPageModel>> MenuEntries();
 
     void DeriveDecibels();
@@ -79,19 +80,16 @@ private:
     void DeriveVswrLosses();
     void DeriveResonance();
     void DeriveFilters();
+    // What an entry in dB, dBm or dBw gives: the ratio or the power, and the other decibels.
+    void DeriveRatioFromDbPower();
+    void DeriveRatioFromDbVoltage();
+    void DeriveWattsFromDbm();
+    void DeriveWattsFromDbw();
 
-    void RatioToDbCommand(Interaction& ui);
-    void DbToPowerRatioCommand(Interaction& ui);
-    void DbToVoltageRatioCommand(Interaction& ui);
-    void WaveLengthCommand(Interaction& ui);
+    // The commands that are more than one bounded prompt.
     void DishGainCommand(Interaction& ui);
-    void RfHorizonCommand(Interaction& ui);
-    void DbmToWattsCommand(Interaction& ui);
-    void DbwToWattsCommand(Interaction& ui);
-    void WattsCommand(Interaction& ui);
     void VswrCommand(Interaction& ui);
     void ResonanceCommand(Interaction& ui);
-    void BitRateCommand(Interaction& ui);
 };
 
 }  // namespace quorvel

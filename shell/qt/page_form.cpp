@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -28,7 +27,6 @@
 #include "shell/qt/focus_mark.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
-#include "shell/qt/value_captions.h"
 
 namespace quorvel {
 namespace {
@@ -95,7 +93,8 @@ TPageForm::TPageForm(PageFormContext& context)
       m_run(context.run),
       m_ui(this, context.run),
       m_tabIndex(context.tabIndex),
-      m_colours(context.entry.colours) {
+      m_colours(context.colours),
+      m_access(*this, *m_model) {
     setObjectName(QStringLiteral("Page%1").arg(m_tabIndex));
     setWindowTitle(ToQString(m_model->PageCaption()));
     setGeometry(context.tabControl.ClientArea()->rect());
@@ -107,8 +106,8 @@ TPageForm::TPageForm(PageFormContext& context)
 }
 
 TPageForm::~TPageForm() {
-    // The edits, panels and value labels outlive this part of the page by a moment; their
-    // last focus events must not reach a half-destroyed page.
+    // The edits and panels outlive this part of the page by a moment; their last focus events
+    // must not reach a half-destroyed page.
     for (auto it = m_edits.constBegin(); it != m_edits.constEnd(); ++it) {
         it.key()->removeEventFilter(this);
         disconnect(it.key(), nullptr, this, nullptr);
@@ -118,10 +117,6 @@ TPageForm::~TPageForm() {
         it.key()->removeEventFilter(this);
     }
     m_panelMenus.clear();
-    for (QLabel* label : std::as_const(m_valueLabels)) {
-        label->removeEventFilter(this);
-    }
-    m_valueLabels.clear();
 }
 
 void TPageForm::showEvent(QShowEvent* event) {
@@ -154,12 +149,7 @@ void TPageForm::ShowValues() {
     for (const DisplayItem& item : m_model->Display()) {
         if (auto* widget = findChild<QWidget*>(ToQString(item.name))) {
             ShowDisplayText(widget, item.text);
-            // A screen reader reads a value label by its caption, and its text from here.
-            if (auto* label = qobject_cast<QLabel*>(widget);
-                label != nullptr && m_valueLabels.contains(label) &&
-                label->accessibleDescription() != label->text()) {
-                label->setAccessibleDescription(label->text());
-            }
+            m_access.TextShown(widget);
         }
     }
     ShowMenuChecks();
@@ -420,14 +410,6 @@ bool TPageForm::eventFilter(QObject* watched, QEvent* event) {
             panel != m_panelMenus.constEnd() && PanelEvent(widget, panel.value(), event)) {
             return true;
         }
-        if (event->type() == QEvent::MouseButtonDblClick &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            if (auto* label = qobject_cast<QLabel*>(widget);
-                label != nullptr && m_valueLabels.contains(label)) {
-                QGuiApplication::clipboard()->setText(label->text());
-                return true;
-            }
-        }
     }
     auto* edit = qobject_cast<QLineEdit*>(watched);
     const auto found = edit != nullptr ? m_edits.constFind(edit) : m_edits.constEnd();
@@ -460,101 +442,28 @@ bool TPageForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPageForm::NameValue(const QString& objectName, const QString& caption, const QString& unit) {
-    m_namedValues.insert(objectName, ValueCaption{ToStdString(caption), ToStdString(unit)});
+    m_access.NameValue(objectName, caption, unit);
 }
 
 void TPageForm::NameValueGroup(QWidget* container, const QString& group) {
-    m_valueGroups.insert(container, group);
-}
-
-LayoutCaption TPageForm::CaptionOf(const QWidget* value, const QSet<const QWidget*>& values) const {
-    LayoutCaption found;
-    if (const auto named = m_namedValues.constFind(value->objectName());
-        named != m_namedValues.constEnd()) {
-        found.text = named.value();
-    } else {
-        found = CaptionFromLayout(
-            value, [&values](const QWidget* widget) { return values.contains(widget); });
-    }
-    // The groups of the containers around the value, the outermost first.
-    for (const QWidget* container = value->parentWidget();
-         container != nullptr && container != this && !found.text.caption.empty();
-         container = container->parentWidget()) {
-        if (const auto group = m_valueGroups.constFind(container);
-            group != m_valueGroups.constEnd()) {
-            found.text.caption = ToStdString(group.value()) + " " + found.text.caption;
-        }
-    }
-    return found;
+    m_access.NameValueGroup(container, group);
 }
 
 void TPageForm::DescribeValues() {
-    if (m_valuesDescribed) {
-        return;
+    QSet<const QWidget*> menuPanels;
+    for (auto it = m_panelMenus.constBegin(); it != m_panelMenus.constEnd(); ++it) {
+        menuPanels.insert(it.key());
     }
-    m_valuesDescribed = true;
-    std::vector<QWidget*> widgets;
-    for (const DisplayItem& item : m_model->Display()) {
-        if (auto* widget = findChild<QWidget*>(ToQString(item.name))) {
-            widgets.push_back(widget);
-        }
-    }
-    const QSet<const QWidget*> values(widgets.begin(), widgets.end());
-    QHash<QWidget*, QStringList> panelValues;
-    for (QWidget* widget : widgets) {
-        QString name;
-        if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            name = button->text();
-        } else {
-            const LayoutCaption caption = CaptionOf(widget, values);
-            name = ToQString(quorvel::ValueName(caption.text));
-            if (widget->accessibleName().isEmpty() && !name.isEmpty()) {
-                widget->setAccessibleName(name);
-            }
-            name = widget->accessibleName();
-            // Some controls (a list, on Linux) are named by their text and told their caption
-            // by the label whose buddy they are.
-            if (caption.label != nullptr && caption.label->buddy() == nullptr &&
-                qobject_cast<QLabel*>(widget) == nullptr) {
-                caption.label->setBuddy(widget);
-            }
-        }
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            m_valueLabels.insert(label);
-            label->installEventFilter(this);
-            label->setAccessibleDescription(label->text());
-        }
-        // A menu panel is named after the values it holds, also in the panels within it.
-        for (QWidget* panel = widget->parentWidget(); panel != nullptr && panel != this;
-             panel = panel->parentWidget()) {
-            if (m_panelMenus.contains(panel) && !name.isEmpty()) {
-                panelValues[panel].append(name);
-            }
-        }
-    }
-    for (auto it = panelValues.constBegin(); it != panelValues.constEnd(); ++it) {
-        if (it.key()->accessibleName().isEmpty()) {
-            it.key()->setAccessibleName(it.value().join(QStringLiteral(", ")));
-        }
-    }
+    m_access.DescribeValues(menuPanels);
 }
 
 QString TPageForm::ValueName(const QWidget* value) const {
-    const auto* button = qobject_cast<const QAbstractButton*>(value);
-    const QString name = button != nullptr ? button->text() : value->accessibleName();
-    return name.isEmpty() ? value->objectName() : name;
+    return PageValueAccess::ValueName(value);
 }
 
 QString TPageForm::ValuesText() {
     DescribeValues();
-    std::vector<NamedValue> values;
-    for (const DisplayItem& item : m_model->Display()) {
-        const auto* widget = findChild<QWidget*>(ToQString(item.name));
-        if (widget != nullptr && widget->isVisibleTo(this)) {
-            values.push_back({ToStdString(ValueName(widget)), item.text});
-        }
-    }
-    return ToQString(ValuesAsText(values));
+    return m_access.ValuesText();
 }
 
 void TPageForm::CopyValues() {

@@ -9,14 +9,12 @@
 // form derives from TPageForm, builds its widgets with their object names in its constructor
 // and connects them with the Connect... helpers; everything else is done here.
 //
-// Every page is also usable from the keyboard and the clipboard. Each value is named by its
-// caption and unit, found from the form's layout (or given by the form with NameValue),
-// and a value label carries that name as its accessible name and its text as its accessible
-// description. Ctrl+C copies the page's values as text, one line per value ("dBm<TAB>33.01");
-// in an edit box with a selection it copies the selection, as edit boxes do. A double click
-// on a value label copies its text alone. The panels that open a popup menu take the focus
-// with Tab, show a focus mark, and open their menu with the Menu key or Shift+F10 (a menu
-// that acts on pop-up runs its command), as a right click does.
+// Every page is also usable from the keyboard and the clipboard. Its values are named for the
+// screen reader and copied as text by its PageValueAccess (shell/qt/page_value_access.h):
+// Ctrl+C copies the page's values, one line per value ("dBm<TAB>33.01"); in an edit box with a
+// selection it copies the selection, as edit boxes do. The panels that open a popup menu take
+// the focus with Tab, show a focus mark, and open their menu with the Menu key or Shift+F10 (a
+// menu that acts on pop-up runs its command), as a right click does.
 
 #include <QHash>
 #include <QSet>
@@ -27,9 +25,8 @@
 #include <string>
 
 #include "common/qt/qt_interaction.h"
-#include "pages/page_registry.h"
-#include "shell/qt/value_captions.h"
-#include "shell/value_caption.h"
+#include "shell/page_model.h"
+#include "shell/qt/page_value_access.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -46,13 +43,13 @@ namespace quorvel {
 class ProgramRun;
 class TTabControl;
 
-// What a page's form is made from: its tab, the program run, its registry entry and the
-// model the registry made for it.
+// What a page's form is made from: its tab, the program run, where the page shows the colour
+// scheme (from its registry entry) and the model the registry made for it.
 struct PageFormContext {
     TTabControl& tabControl;
     ProgramRun& run;
     int tabIndex;
-    const PageEntry& entry;
+    const PageColourTargets& colours;
     std::unique_ptr<PageModel> model;
 };
 
@@ -179,8 +176,6 @@ private:
     // Once, when the page is first shown and its widgets are all laid out: the accessible
     // names of its values and of its menu panels, and the double click of its value labels.
     void DescribeValues();
-    // The caption and unit the form gave the value, or else those its layout tells.
-    LayoutCaption CaptionOf(const QWidget* value, const QSet<const QWidget*>& values) const;
     // The panel's keys and context menu events; true when the event is used up.
     bool PanelEvent(QWidget* panel, const PanelMenu& menu, QEvent* event);
 
@@ -194,11 +189,7 @@ private:
     QHash<QString, QMenu*> m_menus;
     QHash<QLineEdit*, EditGuards> m_edits;
     QHash<QWidget*, PanelMenu> m_panelMenus;
-    // Captions and units the form gave, by object name.
-    QHash<QString, ValueCaption> m_namedValues;
-    QHash<const QWidget*, QString> m_valueGroups;
-    QSet<QLabel*> m_valueLabels;
-    bool m_valuesDescribed = false;
+    PageValueAccess m_access;
 };
 
 // Shows one display text on a widget of any of the kinds the display list names.

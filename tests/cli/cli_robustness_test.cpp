@@ -12,7 +12,7 @@
 
 #include "cli/cli_run.h"
 #include "cli/cli_test_page.h"
-#include "shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel::cli {
 namespace {

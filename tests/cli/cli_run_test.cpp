@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/cli_test_page.h"
-#include "shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel::cli {
 namespace {

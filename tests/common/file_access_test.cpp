@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_access.h"
-#include "tests/shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

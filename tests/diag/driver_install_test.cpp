@@ -15,9 +15,9 @@
 #include "diag/detached_process.h"
 #include "diag/port_io.h"
 #include "diag/program_run.h"
-#include "shell/scratch_directory.h"
 #include "support/fake_clock.h"
 #include "support/recording_port_backend.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "diag/log_file_name.h"
 #include "diag/port_io.h"
-#include "shell/scratch_directory.h"
 #include "support/fake_clock.h"
 #include "support/recording_port_backend.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

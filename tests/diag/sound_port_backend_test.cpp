@@ -12,7 +12,7 @@
 #include "diag/port_backend.h"
 #include "diag/port_io.h"
 #include "diag/speaker.h"
-#include "shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -14,8 +14,8 @@
 
 #include "diag/clock_source.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel::testing {
 

@@ -9,8 +9,8 @@
 
 #include <filesystem>
 
-#include "shell/scratch_directory.h"
 #include "support/fake_viewer.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -10,10 +10,10 @@
 #include "common/cues.h"
 #include "diag/program_run.h"
 #include "shell/child_process.h"
-#include "shell/scratch_directory.h"
 #include "support/fake_clock.h"
 #include "support/fake_viewer.h"
 #include "support/recording_port_backend.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "tests/shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

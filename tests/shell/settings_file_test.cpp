@@ -10,7 +10,7 @@
 
 #include "shell/settings_file.h"
 #include "support/comma_locale.h"
-#include "tests/shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

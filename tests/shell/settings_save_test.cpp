@@ -19,7 +19,7 @@
 #include <optional>
 
 #include "shell/ini_text_engine.h"
-#include "tests/shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

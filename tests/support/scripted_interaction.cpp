@@ -6,10 +6,6 @@
 
 namespace quorvel::testing {
 
-int RecordingCues::Count(const std::string& cue) const {
-    return static_cast<int>(std::count(heard.begin(), heard.end(), cue));
-}
-
 ScriptedInteraction& ScriptedInteraction::Answer(std::string text) {
     m_answers.emplace_back(std::move(text));
     return *this;

@@ -1,8 +1,8 @@
 #pragma once
 // Test doubles for what a page command reaches the user through: cues that are recorded
-// instead of sounded, and an Interaction that answers text-entry boxes and dialogs from a
-// script. A prompt or dialog that the script does not expect fails the test instead of
-// blocking it.
+// instead of sounded (support/recording_cues.h), and an Interaction that answers text-entry
+// boxes and dialogs from a script. A prompt or dialog that the script does not expect fails the
+// test instead of blocking it.
 
 #include <deque>
 #include <functional>
@@ -12,19 +12,9 @@
 
 #include "common/dialog_typing.h"
 #include "common/interaction.h"
+#include "support/recording_cues.h"
 
 namespace quorvel::testing {
-
-class RecordingCues final : public Cues {
-public:
-    void SoundClick() override { heard.push_back("click"); }
-    void SoundWarning() override { heard.push_back("warning"); }
-    void SoundError() override { heard.push_back("error"); }
-
-    int Count(const std::string& cue) const;
-
-    std::vector<std::string> heard;
-};
 
 // One opened text-entry box, as the user saw it.
 struct InputBoxSeen {

@@ -15,9 +15,9 @@
 #include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
 #include "shell/ini_store.h"
-#include "shell/qt/page_forms.h"
 #include "shell/qt/tab_control.h"
 #include "shell/settings_file.h"
+#include "window/qt/page_forms.h"
 
 namespace quorvel {
 namespace {

@@ -14,18 +14,12 @@
 
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::AnswerNextModal;
-using testing::PageProgram;
-using testing::PageView;
-using testing::RightClick;
-using testing::ScratchWorkingDirectory;
 
 constexpr int kWg84Tab = 4;
 
@@ -82,7 +76,7 @@ private slots:
         ScratchWorkingDirectory dir;
         QVERIFY(dir.IsValid());
         const QString file = dir.File(QStringLiteral("QuorvelII.Cfg"));
-        testing::WriteFileBytes(file, settings);
+        WriteFileBytes(file, settings);
 
         // Action: the program on the file, with the command and its typed boxes.
         QStringList arguments{QStringLiteral("Wg84"), QStringLiteral("--settings"), file,
@@ -140,7 +134,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::Wg84CliWindowTest)
+QTEST_MAIN(quorvel::testing::Wg84CliWindowTest)
 #include "wg84_cli_window_test.moc"

@@ -23,22 +23,13 @@
 #include "common/qt/qt_interaction.h"
 #include "common/qt/qt_text.h"
 #include "qt_support/window_fixture.h"
+#include "support/recording_cues.h"
 
 namespace quorvel {
 namespace {
 
 using testing::AnswerNextModal;
-
-class CountingCues final : public Cues {
-public:
-    void SoundClick() override { heard.push_back("click"); }
-    void SoundWarning() override { heard.push_back("warning"); }
-    void SoundError() override { heard.push_back("error"); }
-    int Count(const std::string& cue) const {
-        return static_cast<int>(std::count(heard.begin(), heard.end(), cue));
-    }
-    std::vector<std::string> heard;
-};
+using testing::RecordingCues;
 
 // A dialog of two boxes: leaving "EditA" solves B = 2 A. Every event is written to `events`.
 class DoublingModel final : public DialogModel {
@@ -227,7 +218,7 @@ private slots:
     }
 
     void promptThroughInteractionClampsWithTheWarningCue() {
-        CountingCues cues;
+        RecordingCues cues;
         QtInteraction ui(nullptr, cues);
         QString title;
         AnswerNextModal([&title](QWidget* box) {
@@ -244,7 +235,7 @@ private slots:
     }
 
     void modelDialogShowsCaptionBoxesAndButtons() {
-        CountingCues cues;
+        RecordingCues cues;
         DoublingModel model(cues);
         TModelDlg dialog(model);
         QCOMPARE(dialog.objectName(), QStringLiteral("TDoublingDlg"));
@@ -271,7 +262,7 @@ private slots:
     void modelDialogTabsFromTheBoxesToOkThenCancelUnlessAskedOtherwise() {
         QFETCH(bool, cancelFirst);
         QFETCH(QStringList, order);
-        CountingCues cues;
+        RecordingCues cues;
         DoublingModel model(cues);
         model.cancelFirst = cancelFirst;
         TModelDlg dialog(model);
@@ -290,7 +281,7 @@ private slots:
     }
 
     void modelDialogDiscardsRefusedKeys() {
-        CountingCues cues;
+        RecordingCues cues;
         DoublingModel model(cues);
         TModelDlg dialog(model);
         dialog.show();
@@ -311,7 +302,7 @@ private slots:
     }
 
     void modelDialogGivesBackspaceByItsKeyAndKeepsDelete() {
-        CountingCues cues;
+        RecordingCues cues;
         DoublingModel model(cues);
         TModelDlg dialog(model);
         dialog.show();
@@ -336,7 +327,7 @@ private slots:
     }
 
     void modelDialogLeavingABoxSolvesAndRefreshesEveryBox() {
-        CountingCues cues;
+        RecordingCues cues;
         DoublingModel model(cues);
         TModelDlg dialog(model);
         dialog.show();
@@ -371,7 +362,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, accepted);
         QFETCH(QString, lastEvent);
-        CountingCues cues;
+        RecordingCues cues;
         DoublingModel model(cues);
         TModelDlg dialog(model);
         AnswerNextModal([how](QWidget* window) {
@@ -395,7 +386,7 @@ private slots:
     }
 
     void enterSolvesTheBoxItWasPressedIn() {
-        CountingCues cues;
+        RecordingCues cues;
         DoublingModel model(cues);
         QtInteraction ui(nullptr, cues);
         AnswerNextModal([](QWidget* window) {
@@ -412,7 +403,7 @@ private slots:
     }
 
     void messageGoesToAPlainBox() {
-        CountingCues cues;
+        RecordingCues cues;
         QtInteraction ui(nullptr, cues);
         QString shown;
         AnswerNextModal([&shown](QWidget* box) {

@@ -5,11 +5,13 @@
 
 #include "pages/datetime/greg_date_prompt_dialog.h"
 #include "pages/datetime/tod_prompt_dialog.h"
+#include "support/dialog_checks.h"
 #include "support/scripted_interaction.h"
 
 namespace quorvel {
 namespace {
 
+using testing::ExpectDialogShape;
 using testing::RecordingCues;
 using testing::ScriptedInteraction;
 using testing::TypeIntoBox;
@@ -83,14 +85,8 @@ const std::vector<std::string> kErrorCue{"error"};
 
 TEST(TodPromptDlg, CaptionLabelAndBox) {
     RecordingCues cues;
-    TTodPromptDlg dialog(cues);
-    EXPECT_EQ(dialog.Name(), "TTodPromptDlg");
-    EXPECT_EQ(dialog.Caption(), "Enter Time of Day  hh:mm:ss");
-    const std::vector<DialogBox> boxes = dialog.Boxes();
-    ASSERT_EQ(boxes.size(), 1U);
-    EXPECT_EQ(boxes[0].name, "EditTod");
-    EXPECT_EQ(boxes[0].caption, "Time Of Day");
-    EXPECT_EQ(boxes[0].hint, "");
+    ExpectDialogShape(TTodPromptDlg(cues), "TTodPromptDlg", "Enter Time of Day  hh:mm:ss",
+                      {{"EditTod", "Time Of Day"}});
 }
 
 TEST(TodPromptDlg, ShowsTheCallersTime) {
@@ -204,14 +200,9 @@ TEST(TodPromptDlg, OkDoesNotReadTheDialogsOwnTextAgain) {
 
 TEST(GregDatePromptDlg, CaptionLabelAndBox) {
     RecordingCues cues;
-    TGregDatePromptDlg dialog(cues);
-    EXPECT_EQ(dialog.Name(), "TGregDatePromptDlg");
-    EXPECT_EQ(dialog.Caption(), "Enter Gregorian Date xx/xx/xx or xx/xx/xxxx");
-    const std::vector<DialogBox> boxes = dialog.Boxes();
-    ASSERT_EQ(boxes.size(), 1U);
-    EXPECT_EQ(boxes[0].name, "EditGreg");
-    EXPECT_EQ(boxes[0].caption, "Gregorian Date");
-    EXPECT_EQ(boxes[0].hint, "");
+    ExpectDialogShape(TGregDatePromptDlg(cues), "TGregDatePromptDlg",
+                      "Enter Gregorian Date xx/xx/xx or xx/xx/xxxx",
+                      {{"EditGreg", "Gregorian Date"}});
 }
 
 TEST(GregDatePromptDlg, PassesDigitsAndItsSeparatorsButNoColon) {

@@ -1,6 +1,6 @@
 #pragma once
 // What the Date/Time page tests share: a page made on a chosen local moment, optionally with
-// a settings section, and the text it shows in a label.
+// a settings section; the text it shows in a label is support/page_model_checks.h's Shown.
 
 #include <string>
 
@@ -8,6 +8,7 @@
 #include "pages/datetime/datetime_page.h"
 #include "shell/ini_store.h"
 #include "support/fake_clock.h"
+#include "support/page_model_checks.h"
 
 namespace quorvel::testing {
 
@@ -24,16 +25,6 @@ inline DateTimePageModel MadeAt(const CalendarReading& now, const std::string& i
         page.LoadSettings(IniText(iniText));
     }
     return page;
-}
-
-// The text of a control the page lists, or a marker when it does not list it.
-inline std::string Shown(const PageModel& page, const std::string& name) {
-    for (const DisplayItem& item : page.Display()) {
-        if (item.name == name) {
-            return item.text;
-        }
-    }
-    return "<not listed>";
 }
 
 }  // namespace quorvel::testing

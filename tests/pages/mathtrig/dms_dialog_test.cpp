@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "pages/mathtrig/angle_factors.h"
+#include "support/dialog_checks.h"
 #include "support/scripted_interaction.h"
 
 namespace quorvel {
 namespace {
 
 using mathtrig::DegreesToRadians;
+using testing::ExpectDialogShape;
 using testing::RecordingCues;
 using testing::ScriptedInteraction;
 using testing::TypeIntoBox;
@@ -51,15 +53,9 @@ DmsRun RunDms(double radians, const char* text, bool ok = true) {
 
 TEST(DmsDialog, NamesItsBoxAndGivesItsHint) {
     RecordingCues cues;
-    TPromptDmsDlg dialog(cues);
-    EXPECT_EQ(dialog.Name(), "TPromptDmsDlg");
-    EXPECT_EQ(dialog.Caption(), "Enter Degrees Minutes Seconds");
-    const std::vector<DialogBox> boxes = dialog.Boxes();
-    ASSERT_EQ(boxes.size(), 1U);
-    EXPECT_EQ(boxes[0].name, "EditDms");
-    EXPECT_EQ(boxes[0].caption, "Deg Min Sec.xxx");
-    EXPECT_EQ(boxes[0].hint, "There must be a space between the degrees minutes and seconds");
-    EXPECT_TRUE(dialog.Cancelled());
+    ExpectDialogShape(TPromptDmsDlg(cues), "TPromptDmsDlg", "Enter Degrees Minutes Seconds",
+                      {{"EditDms", "Deg Min Sec.xxx",
+                        "There must be a space between the degrees minutes and seconds"}});
 }
 
 TEST(DmsDialog, RefusesLettersWithTheErrorCueAndPassesEverythingElse) {

@@ -10,6 +10,7 @@
 #include "pages/mathtrig/angle_factors.h"
 #include "pages/page_registry.h"
 #include "shell/ini_store.h"
+#include "support/page_model_checks.h"
 #include "support/scripted_interaction.h"
 
 namespace quorvel {
@@ -17,23 +18,10 @@ namespace {
 
 using mathtrig::DegreesToRadians;
 using testing::ScriptedInteraction;
+using testing::Shown;
 using testing::TypeIntoBox;
 
-// The text a control shows, or a marker when the page does not list it.
-std::string Shown(const PageModel& page, const std::string& name) {
-    for (const DisplayItem& item : page.Display()) {
-        if (item.name == name) {
-            return item.text;
-        }
-    }
-    return "<not listed>";
-}
-
-MathTrigPageModel Loaded(const std::string& section) {
-    MathTrigPageModel page;
-    page.LoadSettings(IniText("[MathTrig]\r\n" + section));
-    return page;
-}
+constexpr auto Loaded = testing::LoadedSection<MathTrigPageModel>;
 
 // Enters `text` in the box as Enter does.
 void Enter(MathTrigPageModel& page, const std::string& box, const std::string& text) {

@@ -10,28 +10,17 @@
 #include "pages/page_registry.h"
 #include "shell/ini_store.h"
 #include "shell/settings_file.h"
+#include "support/page_model_checks.h"
 #include "support/scripted_interaction.h"
 
 namespace quorvel {
 namespace {
 
+using testing::Captions;
 using testing::ScriptedInteraction;
+using testing::Shown;
 
-// The text a control shows, or a marker when the page does not list it.
-std::string Shown(const PageModel& page, const std::string& name) {
-    for (const DisplayItem& item : page.Display()) {
-        if (item.name == name) {
-            return item.text;
-        }
-    }
-    return "<not listed>";
-}
-
-MiscCalcPageModel Loaded(const std::string& iniText) {
-    MiscCalcPageModel page;
-    page.LoadSettings(IniText(iniText));
-    return page;
-}
+constexpr auto Loaded = testing::Loaded<MiscCalcPageModel>;
 
 // The text the page stores under the key.
 std::string StoredText(const MiscCalcPageModel& page, std::string_view key) {
@@ -103,11 +92,7 @@ TEST(MiscPage, MenusAreATitleAndASeparatorOverTheirCommands) {
     for (std::size_t m = 0; m < menus.size(); ++m) {
         EXPECT_EQ(menus[m].name, expected[m].name);
         EXPECT_FALSE(menus[m].actsOnPopup);
-        std::vector<std::string> captions;
-        for (const MenuItem& item : menus[m].items) {
-            captions.push_back(item.caption);
-        }
-        EXPECT_EQ(captions, expected[m].captions);
+        EXPECT_EQ(Captions(menus[m]), expected[m].captions);
         ASSERT_GE(menus[m].items.size(), 3U);
         EXPECT_EQ(menus[m].items[0].kind, MenuItem::Kind::Title);
         EXPECT_EQ(menus[m].items[1].kind, MenuItem::Kind::Separator);

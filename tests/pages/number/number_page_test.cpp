@@ -9,21 +9,14 @@
 #include "pages/page_registry.h"
 #include "shell/ini_store.h"
 #include "support/fake_clock.h"
+#include "support/page_model_checks.h"
 #include "support/scripted_interaction.h"
 
 namespace quorvel {
 namespace {
 
 using testing::ScriptedInteraction;
-
-std::string Shown(const PageModel& page, const std::string& name) {
-    for (const DisplayItem& item : page.Display()) {
-        if (item.name == name) {
-            return item.text;
-        }
-    }
-    return "<not listed>";
-}
+using testing::Shown;
 
 // The four texts of one pattern-grid row ("" for the base row, "Rev", "RotL", "RotR").
 std::vector<std::string> PatternRow(const PageModel& page, const std::string& ending) {
@@ -34,11 +27,7 @@ std::vector<std::string> PatternRow(const PageModel& page, const std::string& en
     return row;
 }
 
-NumberPageModel Loaded(const std::string& iniText) {
-    NumberPageModel page;
-    page.LoadSettings(IniText(iniText));
-    return page;
-}
+constexpr auto Loaded = testing::Loaded<NumberPageModel>;
 
 // A page loaded with value v, N bits and the given entry radix.
 NumberPageModel PageWith(std::uint32_t v, int numBits, int radix = 16) {

@@ -10,29 +10,19 @@
 
 #include "pages/page_registry.h"
 #include "shell/ini_store.h"
+#include "support/page_model_checks.h"
 #include "support/scripted_interaction.h"
 
 namespace quorvel {
 namespace {
 
+using testing::Captions;
 using testing::ScriptedInteraction;
+using testing::Shown;
 
 using Model = PcmDataPageModel;
 
-std::string Shown(const PageModel& page, const std::string& name) {
-    for (const DisplayItem& item : page.Display()) {
-        if (item.name == name) {
-            return item.text;
-        }
-    }
-    return "<not listed>";
-}
-
-PcmDataPageModel Loaded(const std::string& section) {
-    PcmDataPageModel page;
-    page.LoadSettings(IniText("[Pcm Data]\r\n" + section));
-    return page;
-}
+constexpr auto Loaded = testing::LoadedSection<PcmDataPageModel>;
 
 // Runs the command of that menu and caption with the scripted answers.
 void RunItem(PcmDataPageModel& page, std::string_view menu, std::string_view caption,
@@ -161,11 +151,8 @@ TEST(PcmPage, MenusHoldEveryCommandInOrder) {
                                                "Minor Frames Per Major Frame",
                                                "Number of Framesync Pattern Words", "FSP Position",
                                                "FSP Position > Leads", "FSP Position > Trails"}));
-    std::vector<std::string> dataWord;
-    for (const MenuItem& item : MenuNamed(menus, Model::kMenuDataWord).items) {
-        dataWord.push_back(item.caption);
-    }
-    EXPECT_EQ(dataWord, (std::vector<std::string>{"Word Start", "Word Interval", "Word Stop"}));
+    EXPECT_EQ(Captions(MenuNamed(menus, Model::kMenuDataWord)),
+              (std::vector<std::string>{"Word Start", "Word Interval", "Word Stop"}));
 }
 
 TEST(PcmPage, PrnSubmenuHasEightTaggedItemsOneChecked) {

@@ -5,14 +5,11 @@
 #include "pages/rf/res_freq_dialog.h"
 #include "pages/rf/rf_formulas.h"
 #include "pages/rf/vswr_dialog.h"
-#include "support/scripted_interaction.h"
+#include "support/dialog_checks.h"
+#include "support/dialog_runner.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::RecordingCues;
-using testing::ScriptedInteraction;
-using testing::TypeIntoBox;
 
 struct VswrGroup {
     double vswr = 0;
@@ -26,37 +23,11 @@ VswrGroup MatchedToTwo() {
     return {2, VswrToReturnLoss(2), VswrToRefCoef(2), VswrToMismatchLoss(2)};
 }
 
-// Runs the VSWR dialog on `group` with `steps`, then OK; returns the cues heard.
+// Runs the VSWR dialog on `group` with `steps`, then OK (or Cancel); returns the cues heard.
 template <typename Steps>
 std::vector<std::string> RunVswr(VswrGroup& group, Steps steps, bool ok = true) {
-    ScriptedInteraction ui;
-    ui.OnDialog([&](DialogModel& dialog) {
-        steps(dialog);
-        if (ok) {
-            dialog.Ok();
-        }
-        return ok;
-    });
-    TVswrPromptDlg dialog(ui.cues());
-    EXPECT_EQ(dialog.Run(ui, group.vswr, group.returnLoss, group.refCoef, group.mismatchLoss), ok);
-    return ui.recorded.heard;
-}
-
-TEST(VswrDialog, NamesItsBoxesAndPromisesToSolve) {
-    RecordingCues cues;
-    TVswrPromptDlg dialog(cues);
-    EXPECT_EQ(dialog.Name(), "TVswrPromptDlg");
-    EXPECT_EQ(dialog.Caption(), "Enter 1 to solve others for VSWR");
-    const std::vector<DialogBox> boxes = dialog.Boxes();
-    ASSERT_EQ(boxes.size(), 4U);
-    EXPECT_EQ(boxes[0].name, "EditVswr");
-    EXPECT_EQ(boxes[0].caption, "VSWR");
-    EXPECT_EQ(boxes[1].name, "EditRetLoss");
-    EXPECT_EQ(boxes[1].caption, "Return Loss");
-    EXPECT_EQ(boxes[2].name, "EditRefCoef");
-    EXPECT_EQ(boxes[2].caption, "Reflector Coef");
-    EXPECT_EQ(boxes[3].name, "EditMismatchLoss");
-    EXPECT_EQ(boxes[3].caption, "Mismatch Loss");
+    return RunEntryDialog<TVswrPromptDlg>(steps, ok, group.vswr, group.returnLoss, group.refCoef,
+                                          group.mismatchLoss);
 }
 
 TEST(VswrDialog, RefusesLettersAtTheKey) {
@@ -65,6 +36,15 @@ TEST(VswrDialog, RefusesLettersAtTheKey) {
     EXPECT_FALSE(dialog.KeyPress("EditVswr", 'e'));
     EXPECT_TRUE(dialog.KeyPress("EditVswr", '-'));
     EXPECT_EQ(cues.Count("error"), 1);
+}
+
+TEST(VswrDialog, NamesItsBoxesAndPromisesToSolve) {
+    RecordingCues cues;
+    ExpectDialogShape(TVswrPromptDlg(cues), "TVswrPromptDlg", "Enter 1 to solve others for VSWR",
+                      {{"EditVswr", "VSWR"},
+                       {"EditRetLoss", "Return Loss"},
+                       {"EditRefCoef", "Reflector Coef"},
+                       {"EditMismatchLoss", "Mismatch Loss"}});
 }
 
 TEST(VswrDialog, ShowsTheCallersValues) {
@@ -189,30 +169,15 @@ struct Resonance {
 
 template <typename Steps>
 std::vector<std::string> RunResonance(Resonance& r, Steps steps) {
-    ScriptedInteraction ui;
-    ui.OnDialog([&](DialogModel& dialog) {
-        steps(dialog);
-        dialog.Ok();
-        return true;
-    });
-    TResFreqPromptDlg dialog(ui.cues());
-    EXPECT_TRUE(dialog.Run(ui, r.frequency, r.inductance, r.capacitance));
-    return ui.recorded.heard;
+    return RunEntryDialog<TResFreqPromptDlg>(steps, true, r.frequency, r.inductance, r.capacitance);
 }
 
 TEST(ResonanceDialog, NamesItsBoxesAndPromisesToSolve) {
     RecordingCues cues;
     TResFreqPromptDlg dialog(cues);
-    EXPECT_EQ(dialog.Name(), "TResFreqPromptDlg");
-    EXPECT_EQ(dialog.Caption(), "Enter 1 to solve others for Resonant Freq");
-    const std::vector<DialogBox> boxes = dialog.Boxes();
-    ASSERT_EQ(boxes.size(), 3U);
-    EXPECT_EQ(boxes[0].name, "EditFo");
-    EXPECT_EQ(boxes[0].caption, "Resonant Freq (GHz)");
-    EXPECT_EQ(boxes[1].name, "EditL");
-    EXPECT_EQ(boxes[1].caption, "L  (nH)");
-    EXPECT_EQ(boxes[2].name, "EditC");
-    EXPECT_EQ(boxes[2].caption, "C  (pF)");
+    ExpectDialogShape(
+        dialog, "TResFreqPromptDlg", "Enter 1 to solve others for Resonant Freq",
+        {{"EditFo", "Resonant Freq (GHz)"}, {"EditL", "L  (nH)"}, {"EditC", "C  (pF)"}});
     EXPECT_FALSE(dialog.KeyPress("EditC", 'e'));
 }
 
@@ -270,4 +235,4 @@ TEST(ResonanceDialog, OutOfRangeEntriesAreRefused) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

@@ -3,41 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "pages/page_registry.h"
 #include "shell/ini_store.h"
-#include "shell/scratch_directory.h"
+#include "support/page_model_checks.h"
+#include "support/scratch_directory.h"
 #include "support/scripted_interaction.h"
 
 namespace quorvel {
 namespace {
 
+using testing::Captions;
 using testing::ScriptedInteraction;
+using testing::Shown;
 using testing::TypeIntoBox;
 
-// The text a control shows, or a marker when the page does not list it.
-std::string Shown(const PageModel& page, const std::string& name) {
-    for (const DisplayItem& item : page.Display()) {
-        if (item.name == name) {
-            return item.text;
-        }
-    }
-    return "<not listed>";
-}
-
-std::vector<std::string> Captions(const PopupMenu& menu) {
-    std::vector<std::string> captions;
-    for (const MenuItem& item : menu.items) {
-        captions.push_back(item.caption);
-    }
-    return captions;
-}
-
-RfPageModel Loaded(const std::string& iniText) {
-    RfPageModel page;
-    page.LoadSettings(IniText(iniText));
-    return page;
-}
+constexpr auto Loaded = testing::Loaded<RfPageModel>;
 
 TEST(RfPage, IsTheFirstPageOfTheRegistry) {
     const auto page = MakePageModel(0);
@@ -222,35 +205,41 @@ TEST(RfPage, CancelOnAFreshPageClampsToTheLowerBoundWithTheWarningCue) {
     EXPECT_EQ(ui.recorded.Count("warning"), 2);
 }
 
-TEST(RfPage, PowerInDbmDbwAndWatts) {
+// One answer to a command's prompt, and what the page shows after it.
+struct PromptCase {
+    const char* caption;
+    const char* answer;
+    std::vector<std::pair<std::string, std::string>> shown;
+};
+
+class RfPromptTest : public ::testing::TestWithParam<PromptCase> {};
+
+TEST_P(RfPromptTest, AnswerShowsWhatItGives) {
     RfPageModel page;
     ScriptedInteraction ui;
-    ui.Answer("30");
-    page.RunCommandByCaption("dBm to Watts", ui);
-    EXPECT_EQ(Shown(page, "LabelWatts"), "1.00");
-    EXPECT_EQ(Shown(page, "LabeldBm"), "30.00");
-    EXPECT_EQ(Shown(page, "LabeldBw"), "0.00");
-
-    ui.Answer("20");
-    page.RunCommandByCaption("dBw to Watts", ui);
-    EXPECT_EQ(Shown(page, "LabelWatts"), "100.00");
-    EXPECT_EQ(Shown(page, "LabeldBm"), "50.00");
-
-    ui.Answer("2");
-    page.RunCommandByCaption("Watts to dBw", ui);
-    EXPECT_EQ(Shown(page, "LabeldBm"), "33.01");
-    EXPECT_EQ(Shown(page, "LabeldBw"), "3.01");
+    ui.Answer(GetParam().answer);
+    ASSERT_TRUE(page.RunCommandByCaption(GetParam().caption, ui));
+    for (const auto& [label, text] : GetParam().shown) {
+        EXPECT_EQ(Shown(page, label), text) << GetParam().caption << " " << GetParam().answer;
+    }
 }
 
-TEST(RfPage, WavelengthOfAFrequency) {
-    RfPageModel page;
-    ScriptedInteraction ui;
-    ui.Answer("2.25");
-    page.RunCommandByCaption("Wave Length", ui);
-    EXPECT_EQ(Shown(page, "LabelFreqGhz"), "2.25");
-    EXPECT_EQ(Shown(page, "LabelWaveLengthMilimeters"), "133.33");
-    EXPECT_EQ(Shown(page, "LabelWaveLengthInches"), "5.24");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Commands, RfPromptTest,
+    ::testing::Values(
+        PromptCase{"dBm to Watts",
+                   "30",
+                   {{"LabelWatts", "1.00"}, {"LabeldBm", "30.00"}, {"LabeldBw", "0.00"}}},
+        PromptCase{"dBw to Watts", "20", {{"LabelWatts", "100.00"}, {"LabeldBm", "50.00"}}},
+        PromptCase{"Watts to dBw", "2", {{"LabeldBm", "33.01"}, {"LabeldBw", "3.01"}}},
+        PromptCase{"Wave Length",
+                   "2.25",
+                   {{"LabelFreqGhz", "2.25"},
+                    {"LabelWaveLengthMilimeters", "133.33"},
+                    {"LabelWaveLengthInches", "5.24"}}},
+        PromptCase{"RF Horizon", "10000", {{"LabelRfHorizon", "155.61"}}},
+        PromptCase{
+            "RF Horizon", "-200", {{"LabelAntAltFt", "-200.00"}, {"LabelRfHorizon", "0.00"}}}));
 
 TEST(RfPage, DishGainAsksDiameterThenFrequency) {
     RfPageModel page;
@@ -295,18 +284,6 @@ TEST(RfPage, RefusedFrequencyKeepsTheNewDiameterAndItsGain) {
     // Gain and beamwidth of 12 ft at 2250 MHz, as the next start would derive them.
     EXPECT_EQ(Shown(page, "LabelDishGain"), "36.03");
     EXPECT_EQ(Shown(page, "LabelDishHpbw"), "2.59");
-}
-
-TEST(RfPage, RfHorizon) {
-    RfPageModel page;
-    ScriptedInteraction ui;
-    ui.Answer("10000");
-    page.RunCommandByCaption("RF Horizon", ui);
-    EXPECT_EQ(Shown(page, "LabelRfHorizon"), "155.61");
-    ui.Answer("-200");
-    page.RunCommandByCaption("RF Horizon", ui);
-    EXPECT_EQ(Shown(page, "LabelAntAltFt"), "-200.00");
-    EXPECT_EQ(Shown(page, "LabelRfHorizon"), "0.00");
 }
 
 TEST(RfPage, BitRateAndCodeSetTheFilterBandwidths) {

@@ -7,11 +7,13 @@
 
 #include "common/geodesy/earth.h"
 #include "common/number_text.h"
-#include "dialog_runner.h"
+#include "support/dialog_checks.h"
+#include "support/dialog_runner.h"
 
 namespace quorvel {
 namespace {
 
+using testing::ExpectDialogShape;
 using testing::RecordingCues;
 using testing::RunEntryDialog;
 using testing::TypeIntoBox;
@@ -28,20 +30,11 @@ std::vector<std::string> RunLlm(LlmPosition& position, Steps steps) {
 
 TEST(LlmDialog, NamesItsBoxesAndHintsAtTheSpaces) {
     RecordingCues cues;
-    TMapPromptLlmDlg dialog(cues);
-    EXPECT_EQ(dialog.Name(), "TMapPromptLlmDlg");
-    EXPECT_EQ(dialog.Caption(), "Enter Lat Long Msl");
-    const std::vector<DialogBox> boxes = dialog.Boxes();
-    ASSERT_EQ(boxes.size(), 3U);
-    EXPECT_EQ(boxes[0].name, "EditLat");
-    EXPECT_EQ(boxes[0].caption, "Latitude (deg min sec.xxx)");
-    EXPECT_EQ(boxes[0].hint, "There must be a space between the degrees minutes and seconds");
-    EXPECT_EQ(boxes[1].name, "EditLong");
-    EXPECT_EQ(boxes[1].caption, "Longitude (deg min sec.xxx)");
-    EXPECT_EQ(boxes[1].hint, "");
-    EXPECT_EQ(boxes[2].name, "EditMsl");
-    EXPECT_EQ(boxes[2].caption, "Msl (feet)");
-    EXPECT_EQ(boxes[2].hint, "");
+    ExpectDialogShape(TMapPromptLlmDlg(cues), "TMapPromptLlmDlg", "Enter Lat Long Msl",
+                      {{"EditLat", "Latitude (deg min sec.xxx)",
+                        "There must be a space between the degrees minutes and seconds"},
+                       {"EditLong", "Longitude (deg min sec.xxx)"},
+                       {"EditMsl", "Msl (feet)"}});
 }
 
 TEST(LlmDialog, FiltersLettersInTheLatitudeBoxOnly) {

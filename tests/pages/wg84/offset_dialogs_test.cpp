@@ -4,10 +4,10 @@
 #include <limits>
 #include <utility>
 
-#include "dialog_runner.h"
 #include "pages/wg84/enu_dialog.h"
 #include "pages/wg84/miss_dist_dialog.h"
 #include "pages/wg84/rae_dialog.h"
+#include "support/dialog_runner.h"
 
 namespace quorvel {
 namespace {

@@ -17,29 +17,17 @@
 #include "pages/wg84/position_entry_dialog.h"
 #include "shell/ini_store.h"
 #include "shell/settings_file.h"
+#include "support/page_model_checks.h"
 #include "support/scripted_interaction.h"
 
 namespace quorvel {
 namespace {
 
 using testing::ScriptedInteraction;
+using testing::Shown;
 using testing::TypeIntoBox;
 
-// The text a control shows, or a marker when the page does not list it.
-std::string Shown(const PageModel& page, const std::string& name) {
-    for (const DisplayItem& item : page.Display()) {
-        if (item.name == name) {
-            return item.text;
-        }
-    }
-    return "<not listed>";
-}
-
-Wg84PageModel Loaded(const std::string& iniText) {
-    Wg84PageModel page;
-    page.LoadSettings(IniText(iniText));
-    return page;
-}
+constexpr auto Loaded = testing::Loaded<Wg84PageModel>;
 
 // One box typed into, as the user does.
 struct Typed {

@@ -16,8 +16,8 @@
 #include "qt_support/window_fixture.h"
 #include "shell/program_identity.h"
 #include "shell/qt/about_box.h"
-#include "shell/qt/main_form.h"
 #include "support/fake_viewer.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {

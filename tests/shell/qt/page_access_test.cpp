@@ -33,7 +33,7 @@ using testing::QuietRun;
 
 constexpr PageIdentity kIdentity{"Access", "Access", "Access Functions"};
 constexpr std::array<std::string_view, 1> kPanels{"PanelMain"};
-constexpr PageEntry kEntry{kIdentity, {kPanels, {}, "LabelPower"}, nullptr};
+constexpr PageColourTargets kColours{kPanels, {}, "LabelPower"};
 
 // A page whose display list is a fixed table, with one menu of two commands and one that acts
 // on pop-up.
@@ -202,7 +202,7 @@ struct Host {
         tabs->setGeometry(window.rect());
         for (int i = 0; i < pages; ++i) {
             tabs->AddTab(QStringLiteral("Access%1").arg(i));
-            auto* page = new TAccessPageForm({*tabs, quiet.Run(), i, kEntry, FilledModel()});
+            auto* page = new TAccessPageForm({*tabs, quiet.Run(), i, kColours, FilledModel()});
             page->setGeometry(tabs->ClientArea()->rect());
             forms.push_back(page);
         }

@@ -33,7 +33,7 @@ using testing::QuietRun;
 constexpr PageIdentity kTestIdentity{"Test", "Test", "Test Functions"};
 constexpr std::array<std::string_view, 1> kTestPanels{"PanelMain"};
 // The test page's colours: its main panel and the reference result label "LabelRatio".
-constexpr PageEntry kTestEntry{kTestIdentity, {kTestPanels, {}, "LabelRatio"}, nullptr};
+constexpr PageColourTargets kTestColours{kTestPanels, {}, "LabelRatio"};
 
 class TestPageModel final : public PageModel {
 public:
@@ -144,11 +144,11 @@ private:
 };
 
 PageFormContext TestContext(TTabControl& tabs, ProgramRun& run) {
-    return {tabs, run, 0, kTestEntry, std::make_unique<TestPageModel>()};
+    return {tabs, run, 0, kTestColours, std::make_unique<TestPageModel>()};
 }
 
 // The test page: a main panel holding a caption, the reference result label and the other
-// controls, with the colour targets of kTestEntry.
+// controls, with the colour targets kTestColours.
 class TTestPageForm final : public TPageForm {
 public:
     TTestPageForm(TTabControl& tabs, ProgramRun& run, HandlerGuard guard)

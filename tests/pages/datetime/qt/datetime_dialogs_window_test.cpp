@@ -14,19 +14,13 @@
 #include "pages/datetime/greg_date_prompt_dialog.h"
 #include "pages/datetime/tod_prompt_dialog.h"
 #include "qt_support/window_fixture.h"
+#include "support/recording_cues.h"
 
 namespace quorvel {
 namespace {
 
 using testing::AnswerNextModal;
-
-class CountingCues final : public Cues {
-public:
-    void SoundClick() override { heard.push_back("click"); }
-    void SoundWarning() override { heard.push_back("warning"); }
-    void SoundError() override { heard.push_back("error"); }
-    std::vector<std::string> heard;
-};
+using testing::RecordingCues;
 
 template <typename T>
 T* Child(QWidget* window, const char* name) {
@@ -52,7 +46,7 @@ class DateTimeDialogsWindowTest : public QObject {
 
 private slots:
     void timeDialogShowsCaptionLabelAndTime() {
-        CountingCues cues;
+        RecordingCues cues;
         QtInteraction ui(nullptr, cues);
         QString title, label, text, tip = QStringLiteral("unset");
         AnswerNextModal([&](QWidget* window) {
@@ -77,7 +71,7 @@ private slots:
     }
 
     void timeDialogDropsBackspaceAndLettersWithTheErrorCue() {
-        CountingCues cues;
+        RecordingCues cues;
         QtInteraction ui(nullptr, cues);
         QString afterKeys;
         AnswerNextModal([&](QWidget* window) {
@@ -101,7 +95,7 @@ private slots:
     }
 
     void enterHandsBackTheTimeTypedInTheBox() {
-        CountingCues cues;
+        RecordingCues cues;
         QtInteraction ui(nullptr, cues);
         AnswerNextModal([](QWidget* window) {
             auto* edit = Child<QLineEdit>(window, "EditTod");
@@ -120,7 +114,7 @@ private slots:
     }
 
     void dateDialogShowsItsCaptionLabelRewritesTheBoxAndCancelKeepsTheDate() {
-        CountingCues cues;
+        RecordingCues cues;
         QtInteraction ui(nullptr, cues);
         QString afterColon, afterLeaving, title, label;
         AnswerNextModal([&](QWidget* window) {

@@ -14,21 +14,13 @@
 #include "pages/datetime/datetime_page.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::AnswerNextModal;
-using testing::PageProgram;
-using testing::PageView;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 constexpr int kDateTimeTab = 3;
 
@@ -249,7 +241,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::DateTimeFormTest)
+QTEST_MAIN(quorvel::testing::DateTimeFormTest)
 #include "datetime_form_test.moc"

@@ -20,23 +20,15 @@
 #include "pages/mathtrig/mathtrig_page.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
 using mathtrig::DegreesToRadians;
-using testing::AnswerNextModal;
-using testing::AnswerTextEntry;
-using testing::PageProgram;
-using testing::PageView;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 constexpr int kMathTrigTab = 2;
 
@@ -546,7 +538,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::MathTrigFormTest)
+QTEST_MAIN(quorvel::testing::MathTrigFormTest)
 #include "mathtrig_form_test.moc"

@@ -14,23 +14,16 @@
 #include <memory>
 
 #include "pages/misc/misc_page.h"
+#include "qt_support/form_checks.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/settings_file.h"
+#include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::AnswerNextModal;
-using testing::AnswerTextEntry;
-using testing::PageProgram;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 constexpr int kMiscTab = 5;
 
@@ -54,13 +47,7 @@ void CancelTextEntry() {
 }
 
 // The fourteen result labels of the display list.
-const QStringList kResultLabels = [] {
-    QStringList names;
-    for (const DisplayItem& item : MiscCalcPageModel().Display()) {
-        names << QString::fromStdString(item.name);
-    }
-    return names;
-}();
+const QStringList kResultLabels = DisplayNames(MiscCalcPageModel());
 
 class MiscFormTest : public QObject {
     Q_OBJECT
@@ -81,54 +68,46 @@ private slots:
     }
 
     void panelsHoldTheirCaptionsAndResults_data() {
-        QTest::addColumn<QString>("panel");
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QStringList>("results");
+        AddPanelColumns();
         QTest::newRow("vector") << "Panel4"
+                                << "PanelMain"
                                 << QStringList{"Magnitude X", "Magnitude Y", "Magnitude Z",
                                                "Vector Length"}
                                 << QStringList{"LabelVectorX", "LabelVectorY", "LabelVectorZ",
                                                "LabelVectorLength"};
         QTest::newRow("distance") << "Panel1"
+                                  << "PanelMain"
                                   << QStringList{"NauticalMiles", "Statute Miles", "Feet", "Meters",
                                                  "Kilometers"}
                                   << QStringList{"LabelNmi", "LabelSmi", "LabelFt", "LabelMeters",
                                                  "LabelKMeters"};
-        QTest::newRow("speed") << "Panel2" << QStringList{"Knots", "Statute MPH", "Feet per Second"}
+        QTest::newRow("speed") << "Panel2"
+                               << "PanelMain"
+                               << QStringList{"Knots", "Statute MPH", "Feet per Second"}
                                << QStringList{"LabelKts", "LabelStatuteMph", "LabelFps"};
-        QTest::newRow("acceleration") << "Panel3" << QStringList{"G Force", "Accel Z (ft^2)"}
+        QTest::newRow("acceleration") << "Panel3"
+                                      << "PanelMain" << QStringList{"G Force", "Accel Z (ft^2)"}
                                       << QStringList{"LabelGs", "LabelAccelZ"};
     }
 
     void panelsHoldTheirCaptionsAndResults() {
-        QFETCH(QString, panel);
-        QFETCH(QStringList, captions);
-        QFETCH(QStringList, results);
         ScratchWorkingDirectory dir;
         WriteSettings(dir);
         Program program;
-        QWidget* widget = program.Find(panel);
+        const QWidget* widget = ComparePanelRow(program.Page(), kResultLabels);
         QVERIFY(widget != nullptr);
-        QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("PanelMain"));
         QCOMPARE(widget->toolTip(), QStringLiteral("Right click to edit"));
-        QStringList shownCaptions;
-        QStringList shownResults;
+        // Each caption stands on its result's line, to its left.
         for (const QLabel* label : widget->findChildren<QLabel*>()) {
             if (kResultLabels.contains(label->objectName())) {
-                shownResults << label->objectName();
-                // Each caption stands on its result's line, to its left.
                 const auto* caption = widget->findChild<QLabel*>(QStringLiteral("Caption") +
                                                                  label->objectName().mid(5));
                 QVERIFY(caption != nullptr);
                 QVERIFY(caption->geometry().right() < label->geometry().left());
                 QVERIFY(qAbs(caption->geometry().center().y() - label->geometry().center().y()) <=
                         2);
-            } else {
-                shownCaptions << label->text();
             }
         }
-        QCOMPARE(shownCaptions, captions);
-        QCOMPARE(shownResults, results);
     }
 
     void menusOpenOverTheirPanelsWithTitlesAndSeparators_data() {
@@ -244,32 +223,6 @@ private slots:
         QCOMPARE(second.Text("LabelSmi"), QStringLiteral("1.000"));
     }
 
-    void coloursFollowTheReferenceLabel_data() {
-        QTest::addColumn<QByteArray>("options");
-        QTest::addColumn<QColor>("data");
-        QTest::newRow("defaults") << QByteArray() << QColor(0, 255, 0);
-        QTest::newRow("red results")
-            << QByteArray("[COLORS]\r\nDeviceGuiDataColor=255\r\n") << QColor(255, 0, 0);
-    }
-
-    void coloursFollowTheReferenceLabel() {
-        QFETCH(QByteArray, options);
-        QFETCH(QColor, data);
-        ScratchWorkingDirectory dir;
-        WriteSettings(dir);
-        if (!options.isEmpty()) {
-            WriteFileBytes(dir.File(QStringLiteral("ServerOptions.Opt")), options);
-        }
-        Program program;
-        QCOMPARE(BackgroundColour(program.Find("PanelMain")), QColor(78, 78, 78));
-        for (const QString& name : kResultLabels) {
-            QVERIFY2(FontColour(program.Find(name)) == data, qPrintable(name));
-        }
-        const QColor white(255, 255, 255);
-        QCOMPARE(FontColour(program.Find("CaptionVectorX")), white);
-        QCOMPARE(FontColour(program.Find("CaptionAccelZ")), white);
-    }
-
     // The largest magnitudes the bounds allow, and the widest eight-character texts.
     void widestValuesFitTheirLabels_data() {
         QTest::addColumn<QByteArray>("lines");
@@ -298,19 +251,7 @@ private slots:
         Program program;
         QCOMPARE(program.Text(label), text);
         TPageForm& page = program.Page();
-        QVERIFY(page.rect().contains(page.childrenRect()));
-        for (const QWidget* widget : page.findChildren<QWidget*>()) {
-            if (widget->isWindow()) {
-                continue;  // the popup menus
-            }
-            const auto* shown = qobject_cast<const QLabel*>(widget);
-            const int needed = shown != nullptr
-                                   ? shown->fontMetrics().horizontalAdvance(shown->text())
-                                   : widget->sizeHint().width();
-            QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName() + " is clipped"));
-            QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
-                     qPrintable(widget->objectName() + " lies outside its panel"));
-        }
+        CompareEveryWidgetFits(page);
         for (const QString& name : kResultLabels) {
             QVERIFY2(program.Text(name).size() <= 8, qPrintable(name));
         }
@@ -318,7 +259,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::MiscFormTest)
+QTEST_MAIN(quorvel::testing::MiscFormTest)
 #include "misc_form_test.moc"

@@ -14,37 +14,19 @@
 
 #include "pages/number/number_page.h"
 #include "pages/number/qt/number_form.h"
+#include "qt_support/page_host.h"
 #include "qt_support/window_fixture.h"
 #include "shell/ini_store.h"
-#include "shell/qt/page_forms.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/page_forms.h"
 
 namespace quorvel {
 namespace {
 
-using testing::QuietRun;
-
-// The main window's tab control at its size, with the seven tabs, and the Number page on it.
-struct Host {
-    Host() {
-        window.resize(470, 413);
-        window.setFont(QFont(QStringLiteral("Arial"), 8));
-        tabs = new TTabControl(&window);
-        tabs->setGeometry(window.rect());
-        for (const char* tab :
-             {"RF", "Number", "Math/Trig", "Date/Time", "WG 84", "Misc", "PCM Data"}) {
-            tabs->AddTab(QString::fromLatin1(tab));
-        }
-        tabs->SetTabIndex(1);
-        page = static_cast<TNumberForm*>(CreatePageForm(1, *tabs, quiet.Run()));
-    }
-    void Show() {
-        window.show();
-        page->show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-    }
+// The Number page on the main window's tab control.
+struct Host : testing::PageHost {
+    Host() : PageHost(1) {}
     NumberPageModel& Model() { return static_cast<NumberPageModel&>(page->Model()); }
     void Load(const std::string& iniText) {
         page->Model().LoadSettings(IniText(iniText));
@@ -57,11 +39,6 @@ struct Host {
     }
     QLineEdit* Edit() const { return Find<QLineEdit>("EditBaseNumber"); }
     QString Text(const char* label) const { return Find<QLabel>(label)->text(); }
-
-    QuietRun quiet;
-    QWidget window;
-    TTabControl* tabs = nullptr;
-    TNumberForm* page = nullptr;
 };
 
 bool HasCaption(const QWidget* page, const QString& text) {

@@ -20,22 +20,14 @@
 #include "pages/pcm/pcm_page.h"
 #include "pages/pcm/qt/frame_map_form.h"
 #include "pages/pcm/qt/pcm_form.h"
+#include "qt_support/form_checks.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/scheme_colours.h"
+#include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::AnswerNextModal;
-using testing::AnswerTextEntry;
-using testing::MenuCommand;
-using testing::PageProgram;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 constexpr int kPcmTab = 6;
 
@@ -72,13 +64,7 @@ void AnswerMessage(QString* text) {
     });
 }
 
-const QStringList kResultLabels = [] {
-    QStringList names;
-    for (const DisplayItem& item : PcmDataPageModel().Display()) {
-        names << QString::fromStdString(item.name);
-    }
-    return names;
-}();
+const QStringList kResultLabels = DisplayNames(PcmDataPageModel());
 
 // The sample figures beside the frame map, which keep to ten characters.
 const QStringList kFigureLabels{"LabelWordTime", "LabelSampleRate", "LabelIntervalTime",
@@ -155,11 +141,10 @@ private slots:
     }
 
     void panelsHoldTheirHeadingsCaptionsAndResults_data() {
-        QTest::addColumn<QString>("panel");
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QStringList>("results");
+        AddPanelColumns();
         QTest::newRow("basics")
             << "PanelBasics"
+            << "PanelMain"
             << QStringList{"Basic Frame Info",
                            "Bit Rate (bps)",
                            "Bits Per Word",
@@ -177,36 +162,23 @@ private slots:
                    "LabelMajorFrameRate", "LabelNumDataWds"};
         QTest::newRow("data word")
             << "PanelDataWord"
+            << "PanelMain"
             << QStringList{"Data Word Info", "Word Start",        "Word Stop",
                            "Word Interval",  "Updates Per Minor", "Updates Per Major"}
             << QStringList{"LabelDataWdStartWord", "LabelDataWdStopWord", "LabelDataWdWdInterval",
                            "LabelUpsPerMinor", "LabelUpsPerMajor"};
         QTest::newRow("ber") << "PanelBert"
+                             << "PanelMain"
                              << QStringList{"BER Info", "PRN Pattern", "Errors Once/Cycle"}
                              << QStringList{"LabelPrnPattern", "LabelBer"};
     }
 
     void panelsHoldTheirHeadingsCaptionsAndResults() {
-        QFETCH(QString, panel);
-        QFETCH(QStringList, captions);
-        QFETCH(QStringList, results);
         ScratchWorkingDirectory dir;
         WriteSettings();
         Program program;
-        QWidget* widget = program.Find(panel);
+        const QWidget* widget = ComparePanelRow(program.Page(), kResultLabels);
         QVERIFY(widget != nullptr);
-        QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("PanelMain"));
-        QStringList shownCaptions;
-        QStringList shownResults;
-        for (const QLabel* label : widget->findChildren<QLabel*>()) {
-            if (kResultLabels.contains(label->objectName())) {
-                shownResults << label->objectName();
-            } else {
-                shownCaptions << label->text();
-            }
-        }
-        QCOMPARE(shownCaptions, captions);
-        QCOMPARE(shownResults, results);
         QCOMPARE(widget->toolTip(), QStringLiteral("Right click to edit"));
     }
 
@@ -455,7 +427,7 @@ private slots:
         QVERIFY(program.Pcm().LargeMap() == nullptr);
     }
 
-    void coloursFollowTheScheme_data() {
+    void frameMapFollowsTheScheme_data() {
         QTest::addColumn<QByteArray>("options");
         QTest::addColumn<QColor>("data");
         QTest::newRow("defaults") << QByteArray() << QColor(0, 255, 0);
@@ -463,7 +435,7 @@ private slots:
             << QByteArray("[COLORS]\r\nDeviceGuiDataColor=255\r\n") << QColor(255, 0, 0);
     }
 
-    void coloursFollowTheScheme() {
+    void frameMapFollowsTheScheme() {
         QFETCH(QByteArray, options);
         QFETCH(QColor, data);
         ScratchWorkingDirectory dir;
@@ -472,16 +444,6 @@ private slots:
         }
         WriteSettings();
         Program program;
-        const QColor white(255, 255, 255);
-        QCOMPARE(BackgroundColour(program.Find("PanelMain")), QColor(78, 78, 78));
-        for (const QString& name : kResultLabels) {
-            QVERIFY2(FontColour(program.Find(name)) == data, qPrintable(name));
-        }
-        for (const char* name :
-             {"LabelBasicFrameInfo", "LabelDataWordInfo", "LabelBerInfo", "LabelFrameMapInfo",
-              "CaptionBitrate", "CaptionBer", "CaptionLongestGap"}) {
-            QVERIFY2(FontColour(program.Find(name)) == white, name);
-        }
         // The map stands on the panel colour with its samples in the data colour, and the
         // hardcopy, a picture of PanelScreen, holds it as the window shows it.
         TPictureView* map = MapView(program);
@@ -507,7 +469,7 @@ private slots:
         }
         // The data word as the page showed it: the stored start 0 was raised past the sync
         // words, and moving them to the end left it there.
-        const QByteArray saved = testing::ReadFileBytes(QStringLiteral("QuorvelII.Cfg"));
+        const QByteArray saved = ReadFileBytes(QStringLiteral("QuorvelII.Cfg"));
         QVERIFY(saved.contains("[Pcm Data]\r\nBitrate=2000000\r\n"));
         QVERIFY(saved.contains("FspTrails=YES\r\nDwdWordStart=3\r\nDwdWordStop=3\r\n"));
         QVERIFY(saved.contains("PrnPat=1\r\n"));
@@ -523,7 +485,7 @@ private slots:
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::PcmFormTest)
+QTEST_MAIN(quorvel::testing::PcmFormTest)
 #include "pcm_form_test.moc"

@@ -13,23 +13,16 @@
 #include <memory>
 
 #include "pages/wg84/wg84_page.h"
+#include "qt_support/form_checks.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/main_form.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::AnswerNextModal;
-using testing::PageProgram;
-using testing::PageView;
-using testing::RightClick;
-using testing::RunPopupCommand;
-using testing::ScratchWorkingDirectory;
-using testing::WriteFileBytes;
 
 constexpr int kWg84Tab = 4;
 
@@ -76,13 +69,7 @@ void AnswerDialog(QList<QPair<QString, QString>> typed, QString* title = nullptr
 }
 
 // The 38 value labels.
-const QStringList kValueLabels = [] {
-    QStringList names;
-    for (const DisplayItem& item : Wg84PageModel().Display()) {
-        names << QString::fromStdString(item.name);
-    }
-    return names;
-}();
+const QStringList kValueLabels = DisplayNames(Wg84PageModel());
 
 QStringList SideLabels(const char* side) {
     QStringList names;
@@ -118,10 +105,7 @@ private slots:
     }
 
     void panelsHoldTheirCaptionsAndValues_data() {
-        QTest::addColumn<QString>("panel");
-        QTest::addColumn<QString>("parent");
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QStringList>("values");
+        AddPanelColumns();
         const QStringList geod{"Latitude", "Longitude",       "Msl", "Ft", "Ellipsoid Alt",
                                "Ft",       "Dist To Horizon", "Nmi"};
         const QStringList enu{"Nmi", "Ft", "East", "North", "Up"};
@@ -154,26 +138,9 @@ private slots:
     }
 
     void panelsHoldTheirCaptionsAndValues() {
-        QFETCH(QString, panel);
-        QFETCH(QString, parent);
-        QFETCH(QStringList, captions);
-        QFETCH(QStringList, values);
         ScratchWorkingDirectory dir;
         Program program;
-        QWidget* widget = program.Find(panel);
-        QVERIFY(widget != nullptr);
-        QCOMPARE(widget->parentWidget()->objectName(), parent);
-        QStringList shownCaptions;
-        QStringList shownValues;
-        for (const QLabel* label : widget->findChildren<QLabel*>()) {
-            if (kValueLabels.contains(label->objectName())) {
-                shownValues << label->objectName();
-            } else {
-                shownCaptions << label->text();
-            }
-        }
-        QCOMPARE(shownCaptions, captions);
-        QCOMPARE(shownValues, values);
+        ComparePanelRow(program.Page(), kValueLabels);
     }
 
     void blocksAndMissPanelHintAtTheRightClick() {
@@ -209,20 +176,8 @@ private slots:
             }
         }
         QApplication::processEvents();
-        QVERIFY(page.rect().contains(page.childrenRect()));
         QVERIFY(page.width() <= 470 && page.height() <= 413);
-        for (const QWidget* widget : page.findChildren<QWidget*>()) {
-            if (widget->isWindow()) {
-                continue;  // the popup menus
-            }
-            const auto* label = qobject_cast<const QLabel*>(widget);
-            const int needed = label != nullptr
-                                   ? label->fontMetrics().horizontalAdvance(label->text())
-                                   : widget->sizeHint().width();
-            QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName() + " is clipped"));
-            QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
-                     qPrintable(widget->objectName() + " lies outside its panel"));
-        }
+        CompareEveryWidgetFits(page);
     }
 
     // Each miss value shows its longest text whole and stands apart from the caption after
@@ -375,43 +330,10 @@ private slots:
         QCOMPARE(second.Text("LabelRgNmiRef"), QStringLiteral("5.00"));
         QCOMPARE(second.Text("LabelClock"), QStringLiteral("06:00"));
     }
-
-    void coloursFollowTheScheme_data() {
-        QTest::addColumn<QByteArray>("options");
-        QTest::addColumn<QColor>("data");
-        QTest::newRow("defaults") << QByteArray() << QColor(0, 255, 0);
-        QTest::newRow("red results")
-            << QByteArray("[COLORS]\r\nDeviceGuiDataColor=255\r\n") << QColor(255, 0, 0);
-    }
-
-    void coloursFollowTheScheme() {
-        QFETCH(QByteArray, options);
-        QFETCH(QColor, data);
-        ScratchWorkingDirectory dir;
-        if (!options.isEmpty()) {
-            WriteFileBytes(dir.File(QStringLiteral("ServerOptions.Opt")), options);
-        }
-        Program program;
-        const QColor white(255, 255, 255);
-        for (const char* panel :
-             {"PanelMain", "Panel3", "Panel4", "Panel5", "Panel9", "Panel10", "Panel11"}) {
-            QCOMPARE(BackgroundColour(program.Find(panel)), QColor(78, 78, 78));
-            QCOMPARE(FontColour(program.Find(panel)), white);
-        }
-        QCOMPARE(kValueLabels.size(), 38);
-        for (const QString& name : kValueLabels) {
-            QVERIFY2(FontColour(program.Find(name)) == data, qPrintable(name));
-        }
-        for (const QLabel* label : program.Page().findChildren<QLabel*>()) {
-            if (!kValueLabels.contains(label->objectName())) {
-                QVERIFY2(FontColour(label) == white, qPrintable(label->objectName()));
-            }
-        }
-    }
 };
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
 
-QTEST_MAIN(quorvel::Wg84FormTest)
+QTEST_MAIN(quorvel::testing::Wg84FormTest)
 #include "wg84_form_test.moc"

@@ -1,4 +1,4 @@
-#include "shell/qt/main_form.h"
+#include "window/qt/main_form.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,14 +23,14 @@
 #include "shell/ini_store.h"
 #include "shell/program_identity.h"
 #include "shell/qt/about_box.h"
-#include "shell/qt/hardcopy.h"
 #include "shell/qt/page_form.h"
-#include "shell/qt/page_forms.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
 #include "shell/settings_file.h"
 #include "shell/settings_save.h"
 #include "shell/window_placement.h"
+#include "window/qt/hardcopy.h"
+#include "window/qt/page_forms.h"
 
 namespace quorvel {
 namespace {

@@ -22,8 +22,8 @@
 #include "common/cues.h"
 #include "qt_support/window_fixture.h"
 #include "shell/hardcopy_file.h"
-#include "shell/qt/hardcopy.h"
-#include "shell/qt/main_form.h"
+#include "window/qt/hardcopy.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {

@@ -13,8 +13,9 @@ enum class ProgramRequest { StartWindow, Help, Version };
 
 ProgramRequest ReadProgramArguments(int argc, const char* const* argv);
 
-// The text of "--help": what the program is, its program directory and files, its keys.
-std::string_view ProgramHelpText();
+// The text of "--help": what the program is and its pages, its program directory and files,
+// its keys.
+std::string ProgramHelpText();
 // The text of "--version": "QuorvelII 2.05" and the maker's copyright line.
 std::string ProgramVersionText();
 

@@ -17,10 +17,10 @@
 #include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
 #include "shell/ini_store.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/tab_control.h"
 #include "shell/settings_file.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {

@@ -1,5 +1,5 @@
 // What the window program answers on its command line before any window starts.
-#include "shell/program_help.h"
+#include "window/program_help.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ TEST(ProgramHelpTest, VersionBeginsWithTheProgramAndItsVersionAsHelp2manReadsIt)
 }
 
 TEST(ProgramHelpTest, HelpNamesTheLauncherAndThePerUserDirectory) {
-    const std::string_view help = ProgramHelpText();
+    const std::string help = ProgramHelpText();
     EXPECT_EQ(help.substr(0, help.find('\n')), "Usage: QuorvelII");
     EXPECT_NE(help.find("launcher quorvel"), std::string_view::npos);
     EXPECT_NE(help.find("${XDG_DATA_HOME:-~/.local/share}/QuorvelII"), std::string_view::npos);

@@ -1,8 +1,8 @@
-// Every registered page, as the window makes it, for the screen reader, the clipboard and the
-// keyboard: each value has a name from its caption and unit, no two value labels of a page
-// share one, Ctrl+C gives one line per value with the exact text shown, and every panel with
-// a popup menu takes the focus with Tab. Pages that join the registry are covered as they
-// land.
+// Every registered page, as the window makes it: its colours follow the colour scheme, and it
+// serves the screen reader, the clipboard and the keyboard: each value has a name from its
+// caption and unit, no two value labels of a page share one, Ctrl+C gives one line per value
+// with the exact text shown, and every panel with a popup menu takes the focus with Tab.
+// Pages that join the registry are covered as they land.
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -15,36 +15,30 @@
 #include <string>
 
 #include "pages/page_registry.h"
+#include "qt_support/page_driving.h"
+#include "qt_support/page_host.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/page_form.h"
-#include "shell/qt/page_forms.h"
-#include "shell/qt/tab_control.h"
+#include "shell/qt/scheme_colours.h"
 
 namespace quorvel {
 namespace {
 
-using testing::QuietRun;
+using testing::PageProgram;
+using testing::PageView;
+using testing::ScratchWorkingDirectory;
 
-// One registered page in a window of the main window's client size, shown.
-struct PageHost {
-    explicit PageHost(int tab) {
-        window.resize(470, 413);
-        tabs = new TTabControl(&window);
-        tabs->setGeometry(window.rect());
-        for (int i = 0; i < kPageCount; ++i) {
-            tabs->AddTab(QString::number(i));
-        }
-        tabs->SetTabIndex(tab);
-        page = CreatePageForm(tab, *tabs, quiet.Run());
+struct InScratchDirectory {
+    ScratchWorkingDirectory directory;
+};
+
+// One registered page in a window of the main window's client size, shown, made in a scratch
+// working directory.
+struct ShownPage : InScratchDirectory, testing::PageHost {
+    explicit ShownPage(int tab) : PageHost(tab) {
         window.show();
         page->show();
     }
-
-    testing::ScratchWorkingDirectory directory;
-    QuietRun quiet;
-    QWidget window;
-    TTabControl* tabs = nullptr;
-    TPageForm* page = nullptr;
 };
 
 QString AccessibleName(QWidget* widget) {
@@ -71,14 +65,65 @@ void AddPageRows() {
     }
 }
 
-class RegisteredPagesAccessTest : public QObject {
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class RegisteredPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each page with the scheme's default colours and with a data colour of the options file.
+    void coloursFollowTheScheme_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QByteArray>("options");
+        QTest::addColumn<QColor>("data");
+        for (int tab = 0; tab < kPageCount; ++tab) {
+            const std::string page(PageAt(tab).identity.section);
+            QTest::newRow((page + " defaults").c_str()) << tab << QByteArray() << QColor(0, 255, 0);
+            QTest::newRow((page + " red results").c_str())
+                << tab << QByteArray("[COLORS]\r\nDeviceGuiDataColor=255\r\n") << QColor(255, 0, 0);
+        }
+    }
+
+    // The main panels take the scheme's panel and label colours, every value label the data
+    // colour, and every other label and control the colour of the panel it stands on.
+    void coloursFollowTheScheme() {
+        QFETCH(int, tab);
+        QFETCH(QByteArray, options);
+        QFETCH(QColor, data);
+        ScratchWorkingDirectory dir;
+        if (!options.isEmpty()) {
+            testing::WriteFileBytes(dir.File(QStringLiteral("ServerOptions.Opt")), options);
+        }
+        PageProgram program(tab, PageView::SelectTab);
+        const QColor white(255, 255, 255);
+        for (std::string_view name : PageAt(tab).colours.mainPanels) {
+            QWidget* panel = program.Find(Latin1(name));
+            QVERIFY2(panel != nullptr, name.data());
+            QCOMPARE(BackgroundColour(panel), QColor(78, 78, 78));
+            QCOMPARE(FontColour(panel), white);
+        }
+        QSet<const QWidget*> values;
+        for (const DisplayItem& item : program.Page().Model().Display()) {
+            const QWidget* value = program.Find(QString::fromStdString(item.name));
+            values.insert(value);
+            const bool label = qobject_cast<const QLabel*>(value) != nullptr;
+            QVERIFY2(value != nullptr && FontColour(value) == (label ? data : white),
+                     item.name.c_str());
+        }
+        for (const QLabel* label : program.Page().findChildren<QLabel*>()) {
+            const QColor colour = FontColour(label);
+            QVERIFY2(values.contains(label) || colour == white ||
+                         colour == FontColour(label->parentWidget()),
+                     qPrintable(label->objectName()));
+        }
+    }
+
     void everyValueHasANameOfItsOwn_data() { AddPageRows(); }
     void everyValueHasANameOfItsOwn() {
         QFETCH(int, tab);
-        PageHost host(tab);
+        ShownPage host(tab);
         QSet<QString> labelNames;
         for (const DisplayItem& item : host.page->Model().Display()) {
             const QString objectName = QString::fromStdString(item.name);
@@ -97,7 +142,7 @@ private slots:
     void ctrlCCopiesOneLinePerValueWithItsExactText_data() { AddPageRows(); }
     void ctrlCCopiesOneLinePerValueWithItsExactText() {
         QFETCH(int, tab);
-        PageHost host(tab);
+        ShownPage host(tab);
         QString expected;
         for (const DisplayItem& item : host.page->Model().Display()) {
             auto* widget = host.page->findChild<QWidget*>(QString::fromStdString(item.name));
@@ -117,7 +162,7 @@ private slots:
     void everyMenuPanelTakesTheFocusWithTab_data() { AddPageRows(); }
     void everyMenuPanelTakesTheFocusWithTab() {
         QFETCH(int, tab);
-        PageHost host(tab);
+        ShownPage host(tab);
         for (QWidget* widget : host.page->findChildren<QWidget*>()) {
             if (widget->contextMenuPolicy() == Qt::CustomContextMenu) {
                 QVERIFY2((widget->focusPolicy() & Qt::TabFocus) != 0,
@@ -131,5 +176,5 @@ private slots:
 }  // namespace
 }  // namespace quorvel
 
-QTEST_MAIN(quorvel::RegisteredPagesAccessTest)
-#include "registered_pages_access_test.moc"
+QTEST_MAIN(quorvel::RegisteredPagesTest)
+#include "registered_pages_test.moc"

@@ -1,9 +1,9 @@
-#include "shell/qt/page_forms.h"
+#include "window/qt/page_forms.h"
 
 #include <array>
 
 #include "diag/program_run.h"
-#include "pages/page_list.h"
+#include "pages/page_registry.h"
 
 namespace quorvel {
 namespace {
@@ -24,7 +24,7 @@ TPageForm* CreatePageForm(int tabIndex, TTabControl& tabControl, ProgramRun& run
         return nullptr;
     }
     const PageEntry& entry = PageAt(tabIndex);
-    PageFormContext context{tabControl, run, tabIndex, entry,
+    PageFormContext context{tabControl, run, tabIndex, entry.colours,
                             entry.makeModel(PageContext{run.Clock()})};
     TPageForm* form = kPageForms[static_cast<std::size_t>(tabIndex)](context);
     // Every page starts hidden: the host shows the page of the selected tab as soon as the

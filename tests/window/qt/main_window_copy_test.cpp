@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/tab_control.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {

@@ -22,7 +22,7 @@
 
 #include "qt_support/window_fixture.h"
 #include "shell/ini_text_engine.h"
-#include "shell/qt/main_form.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {

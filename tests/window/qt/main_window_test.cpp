@@ -17,11 +17,11 @@
 #include "common/qt/qt_text.h"
 #include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
 #include "shell/settings_file.h"
+#include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {
@@ -144,12 +144,11 @@ private slots:
         QCOMPARE(menu->actions()[1]->objectName(), QStringLiteral("MenuAbout"));
         QCOMPARE(menu->actions()[1]->text(), QStringLiteral("About"));
 
-        const QStringList captions{"RF",    "Number", "Math/Trig", "Date/Time",
-                                   "WG 84", "Misc",   "PCM Data"};
+        // A tab for every registered page, in tab order, captioned as the page says.
         QTabBar* tabs = window.TabControl()->Tabs();
-        QCOMPARE(tabs->count(), 7);
-        for (int tab = 0; tab < 7; ++tab) {
-            QCOMPARE(tabs->tabText(tab), captions[tab]);
+        QCOMPARE(tabs->count(), kPageCount);
+        for (int tab = 0; tab < kPageCount; ++tab) {
+            QCOMPARE(tabs->tabText(tab), ToQString(PageAt(tab).identity.tab));
             // Every tab shows in full within the window's width.
             QVERIFY(tabs->tabRect(tab).right() < 470);
             TPageForm* page = window.Page(tab);

@@ -1,6 +1,6 @@
 // Whole-file writes never go through a link: a replacement renames onto the link itself, an
 // in-place rewrite refuses it, and a new file never takes a name that exists.
-#include "shell/whole_file.h"
+#include "common/whole_file.h"
 
 #include <sys/stat.h>
 
@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "tests/shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

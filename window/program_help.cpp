@@ -1,8 +1,47 @@
-#include "shell/program_help.h"
+#include "window/program_help.h"
 
+#include <array>
+#include <vector>
+
+#include "common/word_wrap.h"
+#include "pages/page_registry.h"
 #include "shell/program_identity.h"
 
 namespace quorvel {
+namespace {
+
+// The width the help text's paragraphs are broken at.
+constexpr std::size_t kHelpWidth = 90;
+
+// "seven" for 7: how many pages the window has, in words while that reads well.
+std::string CountInWords(int count) {
+    constexpr std::array<std::string_view, 13> kWords{"no",   "one",    "two",   "three", "four",
+                                                      "five", "six",    "seven", "eight", "nine",
+                                                      "ten",  "eleven", "twelve"};
+    return count >= 0 && count < static_cast<int>(kWords.size())
+               ? std::string(kWords[static_cast<std::size_t>(count)])
+               : std::to_string(count);
+}
+
+// What the program is, with its pages by their tab captions in tab order.
+std::string ProgramParagraph() {
+    std::vector<std::string> words = Words(
+        "An engineering calculator for telemetry and test-range engineers: one small window "
+        "with");
+    words.push_back(CountInWords(kPageCount));
+    words.emplace_back("pages");
+    for (int tab = 0; tab < kPageCount; ++tab) {
+        words.push_back((tab == 0 ? "(" : "") + std::string(PageAt(tab).identity.tab) +
+                        (tab + 1 == kPageCount ? ")." : ","));
+    }
+    for (std::string& word : Words("Inputs are edited from each panel's right-click menu, and "
+                                   "every page shows all its results at once.")) {
+        words.push_back(std::move(word));
+    }
+    return WrapWords(words, kHelpWidth);
+}
+
+}  // namespace
 
 ProgramRequest ReadProgramArguments(int argc, const char* const* argv) {
     if (argc != 2) {
@@ -18,14 +57,12 @@ ProgramRequest ReadProgramArguments(int argc, const char* const* argv) {
     return ProgramRequest::StartWindow;
 }
 
-std::string_view ProgramHelpText() {
+std::string ProgramHelpText() {
     return R"(Usage: QuorvelII
   or:  QuorvelII --help | --version
 
-An engineering calculator for telemetry and test-range engineers: one small window with
-seven pages (RF, Number, Math/Trig, Date/Time, WG 84, Misc, PCM Data). Inputs are edited
-from each panel's right-click menu, and every page shows all its results at once.
-
+)" + ProgramParagraph() +
+           R"(
 QuorvelII takes no arguments. The directory it is started from is its program directory:
 it keeps its settings, its error log and its hardcopies there. The desktop's menu entry
 starts it through the launcher quorvel, which makes and enters the per-user directory

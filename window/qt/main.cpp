@@ -8,12 +8,12 @@
 
 #include "common/qt/qt_text.h"
 #include "diag/program_run.h"
-#include "shell/program_help.h"
 #include "shell/program_identity.h"
 #include "shell/qt/application.h"
-#include "shell/qt/main_form.h"
 #include "shell/qt/program_icon.h"
 #include "shell/qt/termination_signals.h"
+#include "window/program_help.h"
+#include "window/qt/main_form.h"
 
 namespace {
 
