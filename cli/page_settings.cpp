@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "cli/name_match.h"
+#include "common/whole_file.h"
 #include "shell/settings_file.h"
 #include "shell/settings_save.h"
-#include "shell/whole_file.h"
 
 namespace quorvel::cli {
 namespace {

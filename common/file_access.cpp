@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/whole_file.h"
+#include "common/whole_file.h"
 
 namespace quorvel {
 

@@ -4,7 +4,7 @@
 
 #include "common/file_access.h"
 #include "common/number_text.h"
-#include "shell/whole_file.h"
+#include "common/whole_file.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
 #include "shell/ini_store.h"
 
+#include "common/whole_file.h"
 #include "shell/ini_text_engine.h"
-#include "shell/whole_file.h"
 
 namespace quorvel {
 

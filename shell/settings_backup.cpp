@@ -25,10 +25,14 @@ std::string BackupPath(const std::string& path) {
     return path + ".BAK";
 }
 
-BackupOutcome BackUpSettings(const std::string& path, const std::string& current,
+FileAt BackupOf(const FileAt& path) {
+    return path.WithSuffix(".BAK");
+}
+
+BackupOutcome BackUpSettings(const FileAt& path, const std::string& current,
                              const FileAttributes* attributes, std::string_view next,
                              std::string& failure, const FileStepCheck& check) {
-    const std::string backup = BackupPath(path);
+    const FileAt backup = BackupOf(path);
     FileState state = FileState::Missing;
     // A link at the backup's name is no backup: it is replaced, never read or written through.
     const std::optional<std::string> older = ReadWholeFile(backup, state, Links::Refuse);
@@ -40,11 +44,11 @@ BackupOutcome BackUpSettings(const std::string& path, const std::string& current
     }
     std::string reason;
     if (!ReplaceFileAtomically(backup, current, attributes, reason, check)) {
-        failure = "the backup " + backup + " could not be written (" + reason + ")";
+        failure = "the backup " + backup.Shown() + " could not be written (" + reason + ")";
         return BackupOutcome::Failed;
     }
     if (ReadWholeFile(backup, state, Links::Refuse) != current) {
-        failure = "the backup " + backup + " does not hold what was written to it";
+        failure = "the backup " + backup.Shown() + " does not hold what was written to it";
         return BackupOutcome::Failed;
     }
     return BackupOutcome::Made;

@@ -10,12 +10,12 @@
 #include "common/cues.h"
 #include "common/file_access.h"
 #include "common/qt/qt_text.h"
+#include "common/whole_file.h"
 #include "diag/clock_source.h"
 #include "diag/program_run.h"
 #include "shell/hardcopy_file.h"
 #include "shell/jpeg_file.h"
 #include "shell/qt/main_form.h"
-#include "shell/whole_file.h"
 
 namespace quorvel {
 

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/whole_file.h"
 #include "shell/ini_store.h"
-#include "shell/whole_file.h"
 #include "tests/shell/scratch_directory.h"
 
 namespace quorvel {
