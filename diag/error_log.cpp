@@ -12,6 +12,7 @@
 #include <string>
 
 #include "common/calendar.h"
+#include "common/whole_file.h"
 
 namespace quorvel {
 
@@ -118,24 +119,30 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Why the name at `path` is no file the log may write, or "" when it may be one (missing, or
-// a regular file).
-std::string RefusalReason(const std::string& path) {
+// Why the name is no file the log may write, or "" when it may be one (missing, or a regular
+// file).
+std::string RefusalReason(const FileAt& file) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) {
+    if (::fstatat(file.DirectoryFd(), file.Name().c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+        S_ISREG(info.st_mode)) {
         return {};
     }
     return S_ISLNK(info.st_mode) ? "it is a symbolic link" : "it is not a regular file";
 }
 
+constexpr std::string_view kOtherNames = "it has other names (hard links)";
+
 // Opens the log file for writing, creating it when missing, but never through a link and
 // never anything but a regular file (a pipe would also block the open without O_NONBLOCK).
-// -1 when it cannot be opened; `refusal` then says why when the name was refused.
-int OpenLogFile(const std::string& path, int extraFlags, std::string& refusal) {
-    const int fd = ::open(
-        path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | extraFlags, 0666);
+// -1 when it cannot be opened; `refusal` then says why when the name was refused. A file
+// with other names is opened only when `otherNames` is given, which then tells so.
+int OpenLogFile(const FileAt& file, int extraFlags, std::string& refusal,
+                bool* otherNames = nullptr) {
+    const int fd =
+        ::openat(file.DirectoryFd(), file.Name().c_str(),
+                 O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | extraFlags, 0666);
     if (fd < 0) {
-        refusal = RefusalReason(path);
+        refusal = RefusalReason(file);
         return -1;
     }
     struct stat info {};
@@ -143,6 +150,14 @@ int OpenLogFile(const std::string& path, int extraFlags, std::string& refusal) {
         ::close(fd);
         refusal = "it is not a regular file";
         return -1;
+    }
+    if (info.st_nlink > 1) {
+        if (otherNames == nullptr) {
+            ::close(fd);
+            refusal = kOtherNames;
+            return -1;
+        }
+        *otherNames = true;
     }
     return fd;
 }
@@ -162,26 +177,38 @@ void AppendToFile(int fd, std::string_view line) {
 
 }  // namespace
 
-Cerrorlog::Cerrorlog(std::string fileName, ClockSource& clock, std::ostream* refusals)
+Cerrorlog::Cerrorlog(FileAt file, ClockSource& clock, std::ostream* refusals)
     : m_clockSource(clock),
       m_refusals(refusals != nullptr ? *refusals : std::cerr),
       m_clock(std::make_unique<Ctimerclass>(clock)),
-      m_fileName(fileName.empty() ? std::string(kDefaultFileName) : std::move(fileName)) {
+      m_file(file.Name().empty() ? FileAt(std::string(kDefaultFileName)) : std::move(file)),
+      m_fileName(m_file.Shown()) {
     m_clock->Anchor();
     if (!UsableFileName(m_fileName)) {
         return;
     }
     // Emptied only once it is known to be a regular file of its own name.
     std::string refusal;
-    const int fd = OpenLogFile(m_fileName, 0, refusal);
+    bool otherNames = false;
+    const int fd = OpenLogFile(m_file, 0, refusal, &otherNames);
     if (fd < 0) {
         if (!refusal.empty()) {
             ReportRefusal(refusal);
         }
         return;
     }
-    [[maybe_unused]] const int emptied = ::ftruncate(fd, 0);
+    if (!otherNames) {
+        [[maybe_unused]] const int emptied = ::ftruncate(fd, 0);
+        ::close(fd);
+        return;
+    }
+    // The other names would be emptied too: a new empty file takes this name instead.
     ::close(fd);
+    std::string error;
+    if (!ReplaceFileAtomically(m_file, "", nullptr, error)) {
+        ReportRefusal(std::string(kOtherNames) + ", and no new file could take its name (" + error +
+                      ")");
+    }
 }
 
 Cerrorlog::~Cerrorlog() = default;
@@ -208,7 +235,7 @@ void Cerrorlog::Write(std::string_view text, int code) {
         return;
     }
     std::string refusal;
-    const int fd = OpenLogFile(m_fileName, O_APPEND, refusal);
+    const int fd = OpenLogFile(m_file, O_APPEND, refusal);
     if (fd < 0) {
         if (!refusal.empty()) {
             ReportRefusal(refusal);

@@ -327,6 +327,26 @@ TEST_F(ErrorLogTest, DanglingLinkCreatesNoFileAtItsTarget) {
     EXPECT_FALSE(refusals.str().empty());
 }
 
+// A log file with another name: the start does not empty the other file, and a name added
+// during the run (the directory is shared) makes later lines refused rather than written
+// into both.
+TEST_F(ErrorLogTest, FileWithOtherNamesIsNeverEmptiedNorExtended) {
+    std::ofstream(m_dir / "victim") << "precious\n";
+    fs::create_hard_link(m_dir / "victim", m_dir / "QuorvelII.Log");
+    std::ostringstream refusals;
+    Cerrorlog log(LogFile("QuorvelII.Log"), m_clock, &refusals);
+    log.Write("kept", 0);
+    EXPECT_EQ(Contents(m_dir / "victim"), "precious\n");
+    EXPECT_EQ(Lines(m_dir / "QuorvelII.Log").size(), 1u);
+
+    fs::create_hard_link(m_dir / "QuorvelII.Log", m_dir / "another");
+    log.Write("lost", 0);
+    EXPECT_EQ(Lines(m_dir / "another").size(), 1u);
+    EXPECT_EQ(refusals.str(), "Error log " + LogFile("QuorvelII.Log") +
+                                  " refused: it has other names (hard links); its lines are not "
+                                  "written\n");
+}
+
 // A link planted after the log was made (the directory is shared): later lines are refused.
 TEST_F(ErrorLogTest, LinkPlantedDuringTheRunIsNotWrittenThrough) {
     std::ostringstream refusals;
