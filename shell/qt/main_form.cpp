@@ -140,7 +140,8 @@ void TQuorvelMainForm::FormShow() {
 }
 
 void TQuorvelMainForm::StartProgram() {
-    m_programDirectory = CurrentDirectory();
+    m_programFolder = Folder::WorkingDirectory();
+    m_programDirectory = m_programFolder.Path();
     // The start record follows the first frame (see WriteStartRecord); a window that never
     // gets one (closed at once, or without a screen) writes it when it shuts down.
     if (QWindow* window = windowHandle(); window != nullptr && !window->isExposed()) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/folder.h"
 #include "common/qt/qt_interaction.h"
 #include "pages/page_registry.h"
 #include "shell/colour_scheme.h"
@@ -46,6 +47,8 @@ public:
     bool StartRecordWritten() const { return m_startRecordWritten; }
     // The working directory when the program started, which every file is found relative to.
     const std::string& ProgramDirectory() const { return m_programDirectory; }
+    // The same directory held open; the files the program writes are reached from it.
+    const Folder& ProgramFolder() const { return m_programFolder; }
     // Reads the pages' sections and the window's place and tab; false (and nothing read) when
     // the settings file cannot be read.
     bool LoadSettings(const std::string& path);
@@ -114,6 +117,7 @@ private:
     std::int32_t m_hardcopyCounter = 0;
 
     std::string m_programDirectory;
+    Folder m_programFolder;
     bool m_startRecordWritten = false;
     bool m_shutDown = false;
     std::array<TPageForm*, kPageCount> m_pages{};
