@@ -166,13 +166,17 @@ int OpenLogFile(const FileAt& file, int extraFlags, std::string& refusal,
 // another program can read it between lines). Writes go straight to the system, so there is
 // nothing left to flush at the close. A line that does not go in whole is taken out again,
 // so that the next line does not run on from half a line.
-void AppendToFile(int fd, std::string_view line) {
+bool AppendToFile(int fd, std::string_view line) {
     struct stat before {};
     const bool sized = ::fstat(fd, &before) == 0;
-    if (!WriteAll(fd, line) && sized) {
+    if (WriteAll(fd, line)) {
+        return true;
+    }
+    if (sized) {
         // Nothing more can be done when this fails as well; the line is lost either way.
         [[maybe_unused]] const int ignored = ::ftruncate(fd, before.st_size);
     }
+    return false;
 }
 
 }  // namespace
@@ -213,9 +217,9 @@ Cerrorlog::Cerrorlog(FileAt file, ClockSource& clock, std::ostream* refusals)
 
 Cerrorlog::~Cerrorlog() = default;
 
-void Cerrorlog::Write(std::string_view text, int code) {
+bool Cerrorlog::Write(std::string_view text, int code) {
     if (m_busy) {
-        return;
+        return false;
     }
     const BusyHold hold(m_busy);
     std::string notes;
@@ -232,7 +236,7 @@ void Cerrorlog::Write(std::string_view text, int code) {
         notes += kNewClockNote;
     }
     if (!UsableFileName(m_fileName)) {
-        return;
+        return false;
     }
     std::string refusal;
     const int fd = OpenLogFile(m_file, O_APPEND, refusal);
@@ -240,10 +244,11 @@ void Cerrorlog::Write(std::string_view text, int code) {
         if (!refusal.empty()) {
             ReportRefusal(refusal);
         }
-        return;
+        return false;
     }
-    AppendToFile(fd, ComposeLine(code, t, text, notes));
+    const bool written = AppendToFile(fd, ComposeLine(code, t, text, notes));
     ::close(fd);
+    return written;
 }
 
 void Cerrorlog::ReportRefusal(std::string_view why) {

@@ -34,8 +34,8 @@ public:
     Cerrorlog& operator=(const Cerrorlog&) = delete;
 
     // Appends one line stamped with the clock's time of year. A write that starts while
-    // another is in progress is dropped.
-    void Write(std::string_view text, int code);
+    // another is in progress is dropped. True when the line is in the file.
+    bool Write(std::string_view text, int code);
     // Closes the file if it is open.
     void Close();
     const std::string& FileName() const { return m_fileName; }

@@ -34,6 +34,7 @@ struct ProgramRun::State {
     std::ostream& errorOut;
     std::string programDirectory;
     Folder programFolder;
+    std::string programWord;
     std::unique_ptr<Cerrorlog> log;
     std::unique_ptr<speakerclass> speaker;
     DriverState driver;
@@ -56,13 +57,20 @@ ProgramRun::~ProgramRun() {
 void ProgramRun::StartRecord(std::string_view version, std::string_view programWord,
                              std::string_view logDirectory, std::string_view logName) {
     State& state = *m_state;
-    state.programFolder = Folder::WorkingDirectory();
+    state.programWord = programWord;
+    std::string problem;
+    state.programFolder = Folder::WorkingDirectory(&problem);
     state.programDirectory = state.programFolder.Path();
     state.log.reset();
 
     FileAt logFile;
     std::string logNote;
-    if (LogFileName(state.programFolder, programWord, logDirectory, logName, logFile, &logNote)) {
+    if (!state.programFolder.IsOpen()) {
+        // Any path made from it would name a place at the root of the file system.
+        state.errorOut << programWord << ": no program directory: " << problem
+                       << "; the program starts with its defaults and writes no file" << std::endl;
+    } else if (LogFileName(state.programFolder, programWord, logDirectory, logName, logFile,
+                           &logNote)) {
         if (!logNote.empty()) {
             state.errorOut << programWord << ": " << logNote << std::endl;
         }
@@ -101,11 +109,19 @@ void ProgramRun::EndRecord() {
     }
 }
 
-void ProgramRun::LogLine(std::string_view text, int code) {
+bool ProgramRun::LogLine(std::string_view text, int code) {
     m_state->programFolder.Enter();
-    if (m_state->log != nullptr) {
-        m_state->log->Write(text, code);
+    return m_state->log != nullptr && m_state->log->Write(text, code);
+}
+
+bool ProgramRun::Report(std::string_view text, int code) {
+    if (LogLine(text, code)) {
+        return true;
     }
+    const std::string_view word =
+        m_state->programWord.empty() ? std::string_view("QuorvelII") : m_state->programWord;
+    m_state->errorOut << word << ": " << text << std::endl;
+    return false;
 }
 
 const std::string& ProgramRun::ProgramDirectory() const {

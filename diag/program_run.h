@@ -9,7 +9,8 @@
 // end line, log closed). LogLine writes to the log only between the two.
 //
 // The program directory is held open for the whole run, and the log is reached from it (see
-// LogFileName).
+// LogFileName). A working directory that cannot be had (deleted before the start) leaves
+// the run without a program directory: it says so on the error stream and writes no file.
 
 #include <functional>
 #include <memory>
@@ -35,8 +36,8 @@ struct ProgramRunOptions {
     ClockSource* clock = nullptr;         // nullptr: the system clock
     PortBackendFactory portBackend;       // empty: the platform's backends, first that works
     std::ostream* platformOut = nullptr;  // the driver installer's platform lines; nullptr: stdout
-    // A refused error-log file and a log directory that is not followed are reported here;
-    // nullptr: stderr.
+    // A refused error-log file, a missing program directory and the reports that no log
+    // could take go here; nullptr: stderr.
     std::ostream* errorOut = nullptr;
 };
 
@@ -52,7 +53,11 @@ public:
     void EndRecord();
 
     // Makes the program directory current, then writes one log line when the log is open.
-    void LogLine(std::string_view text, int code);
+    // True when the line is in the log.
+    bool LogLine(std::string_view text, int code);
+    // Writes the line to the log, or where the log cannot take it (no log, or its file
+    // refused) to the error stream, after the program word. True when it went to the log.
+    bool Report(std::string_view text, int code);
 
     // The working directory at the moment StartRecord ran ("" before, and when it could not
     // be had).

@@ -1,5 +1,5 @@
 // The files a run writes stay in its program directory: a log folder that is a link, a log
-// file with other names.
+// file with other names, a program directory deleted before the start.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "diag/port_backend.h"
 #include "diag/program_run.h"
 #include "shell/scratch_directory.h"
 #include "support/fake_clock.h"
@@ -104,6 +105,35 @@ TEST_F(ProgramRunFiles, HardLinkAtTheLogNameKeepsTheOtherFile) {
     EXPECT_EQ(log.find("VICTIM"), std::string::npos);
     EXPECT_NE(log.find(kEnd), std::string::npos);
     EXPECT_EQ(errors.str(), "");
+}
+
+// Started in a directory that was deleted: no program directory, no file anywhere (the root
+// least of all), and standard error says so, as it says what no log can take.
+TEST_F(ProgramRunFiles, DeletedProgramDirectoryWritesNothingAnywhere) {
+    const bool rootLogBefore = fs::exists("/QuorvelII.Log") || fs::exists("/SYSTEM");
+    fs::remove(program);
+
+    ProgramRunOptions options;
+    options.clock = &clock;
+    options.portBackend = [] { return std::unique_ptr<PortBackend>(); };
+    options.platformOut = &platformOut;
+    options.errorOut = &errors;
+    ProgramRun run(options);
+    run.StartRecord("2.05", "QuorvelII", "\\SYSTEM\\ERLOGS\\", "QuorvelII");
+    EXPECT_EQ(run.ProgramDirectory(), "");
+    EXPECT_FALSE(run.ProgramFolder().IsOpen());
+    EXPECT_FALSE(run.LogLine("lost", 1));
+    EXPECT_FALSE(run.Report("told", 1));
+    run.EndRecord();
+
+    EXPECT_EQ(errors.str(),
+              "QuorvelII: no program directory: the working directory no longer exists; the "
+              "program starts with its defaults and writes no file\n"
+              "QuorvelII: told\n");
+    if (!rootLogBefore) {
+        EXPECT_FALSE(fs::exists("/QuorvelII.Log"));
+    }
+    EXPECT_EQ(testing::EntryNames(scratch.Path()), std::vector<std::string>{"elsewhere"});
 }
 
 }  // namespace

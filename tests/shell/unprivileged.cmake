@@ -6,7 +6,8 @@ if(TARGET quorvel_tests)
         SaveSettingsText BackUpSettings RemoveStaleTemporaries ReplaceWholeFile
         ReplaceFileAtomically RewriteFileInPlace CreateWholeFile ReadWholeFile ErrorLogTest
         IniFile FileReadable DirectoryUsable CopyFileBytes BackupFile EnterDirectory ProgramPath
-        FreeHardcopyPathTest HardcopyPathTest LogFileNameTest DriverToolsScriptTest CliSettings)
+        FreeHardcopyPathTest HardcopyPathTest LogFileNameTest DriverToolsScriptTest CliSettings
+        FolderBelow FolderWorkingDirectory FileAt ProgramRunFiles)
     list(TRANSFORM QUORVEL_FILE_SAFETY_SUITES APPEND ".*")
     list(JOIN QUORVEL_FILE_SAFETY_SUITES ":" QUORVEL_FILE_SAFETY_FILTER)
     add_test(NAME file_safety_as_nobody

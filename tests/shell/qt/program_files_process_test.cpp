@@ -1,6 +1,6 @@
 // The real program as a process, in program directories set up to make it write elsewhere:
-// a log folder that is a link, a log file with another name. Each runs as the running user
-// and, under root, as "nobody" as well.
+// a log folder that is a link, a log file with another name, a program directory deleted
+// before the start. Each runs as the running user and, under root, as "nobody" as well.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -112,6 +112,63 @@ private slots:
         QVERIFY(ReadFileBytes(log).trimmed().endsWith(kEndLine));
         QCOMPARE(errors.contains("is reached through a symbolic link, which is not followed"),
                  planted != QStringLiteral("hard link"));
+    }
+
+    void deletedProgramDirectoryWritesNothingAnywhere_data() {
+        QTest::addColumn<bool>("asNobody");
+        QTest::newRow("user") << false;
+        QTest::newRow("nobody") << true;
+    }
+
+    // Started in a directory that is deleted first: the defaults, a word on standard error,
+    // no file anywhere (at the root least of all, where root could write), and the inputs
+    // that could not be saved are told there too.
+    void deletedProgramDirectoryWritesNothingAnywhere() {
+        QFETCH(bool, asNobody);
+        QTemporaryDir dir;
+        const QString gone = dir.filePath(QStringLiteral("gone"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("gone")));
+        Chmod(dir.path(), 0777);
+        Chmod(gone, 0777);
+        const Launch launch = LaunchIn(dir.path(), asNobody,
+                                       {QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                                        QStringLiteral("cd \"$1\" && rmdir \"$1\" && exec \"$2\""),
+                                        QStringLiteral("sh"), gone, kProgram});
+        if (launch.command.isEmpty()) {
+            QSKIP(qPrintable(launch.skipReason));
+        }
+        const QStringList atRoot{QStringLiteral("/QuorvelII.Cfg"), QStringLiteral("/QuorvelII.Log"),
+                                 QStringLiteral("/LogFile.Log")};
+        QStringList presentBefore;
+        for (const QString& file : atRoot) {
+            if (QFile::exists(file)) {
+                presentBefore.append(file);
+            }
+        }
+
+        QProcess program;
+        program.setProcessEnvironment(launch.environment);
+        program.start(launch.command.front(), launch.command.mid(1));
+        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+        QByteArray errors;
+        const bool told = WaitForError(
+            program, "QuorvelII: no program directory: the working directory no longer exists",
+            errors);
+        QVERIFY(EndProgram(program));
+        errors += program.readAllStandardError();
+        QVERIFY2(told, errors.constData());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(errors.contains("Your inputs were not saved: there is no program directory"),
+                 errors.constData());
+
+        for (const QString& file : atRoot) {
+            if (!presentBefore.contains(file) && QFile::exists(file)) {
+                QFile::remove(file);
+                QFAIL(qPrintable(file + " was written"));
+            }
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 };
 
