@@ -318,7 +318,9 @@ void TQuorvelMainForm::ShutDown(bool askUser) {
     m_run.Clock().SleepMs(50);
     const SettingsSaveResult saved = SaveSettings(m_settingsFile);
     if (!saved.saved) {
-        // The user must know that the inputs of this run are not in the file.
+        // The user must know that the inputs of this run are not in the file, and so must
+        // whoever started the program (the exit status).
+        m_saveFailedAtClose = true;
         if (askUser) {
             m_ui->ShowMessage(saved.failure);
         } else if (m_saveFailureLogged) {

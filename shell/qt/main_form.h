@@ -61,6 +61,8 @@ public:
     // ".BAK". A save that fails leaves the old file as it was and goes to the error log (to
     // the standard error stream where no log takes it); what it did is returned.
     SettingsSaveResult SaveSettings(const FileAt& file);
+    // True when the close could not save the settings: the program then ends with status 1.
+    bool SaveFailedAtClose() const { return m_saveFailedAtClose; }
     // Hides every page, then shows the page of the current tab and runs its ShowValues.
     void ShowSelectedPage();
     // The shut-down sequence; runs once, and only after a start. Settings that could not be
@@ -127,6 +129,7 @@ private:
     FileAt m_settingsFile;
     // What the start found worth a log line before the log was open.
     std::vector<std::string> m_startNotices;
+    bool m_saveFailedAtClose = false;
     bool m_saveFailureLogged = false;
     bool m_startRecordWritten = false;
     bool m_shutDown = false;

@@ -1,6 +1,7 @@
 // The real program as a process, in program directories set up to make it write elsewhere:
 // a log folder that is a link, a log file with another name, a program directory deleted
-// before the start. Each runs as the running user and, under root, as "nobody" as well.
+// before the start; and a close that cannot save. Each runs as the running user and, under
+// root, as "nobody" as well.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -121,8 +122,8 @@ private slots:
     }
 
     // Started in a directory that is deleted first: the defaults, a word on standard error,
-    // no file anywhere (at the root least of all, where root could write), and the inputs
-    // that could not be saved are told there too.
+    // no file anywhere (at the root least of all, where root could write), and exit status 1
+    // for the inputs that could not be saved.
     void deletedProgramDirectoryWritesNothingAnywhere() {
         QFETCH(bool, asNobody);
         QTemporaryDir dir;
@@ -156,19 +157,58 @@ private slots:
             errors);
         QVERIFY(EndProgram(program));
         errors += program.readAllStandardError();
-        QVERIFY2(told, errors.constData());
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(errors.contains("Your inputs were not saved: there is no program directory"),
-                 errors.constData());
-
+        // A file at the root is removed again before anything else is checked.
         for (const QString& file : atRoot) {
             if (!presentBefore.contains(file) && QFile::exists(file)) {
                 QFile::remove(file);
                 QFAIL(qPrintable(file + " was written"));
             }
         }
+        QVERIFY2(told, errors.constData());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY2(errors.contains("Your inputs were not saved: there is no program directory"),
+                 errors.constData());
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList());
+    }
+
+    void failedCloseSaveEndsWithStatusOneAndSaysWhyWhereNoLogTakesIt_data() {
+        QTest::addColumn<bool>("asNobody");
+        QTest::newRow("user") << false;
+        QTest::newRow("nobody") << true;
+    }
+
+    // A directory stands where the settings file and the log would be, which no user may
+    // write over: the close cannot save, no log can be opened, so standard error gets the
+    // reason, and the exit status tells that the inputs were lost.
+    void failedCloseSaveEndsWithStatusOneAndSaysWhyWhereNoLogTakesIt() {
+        QFETCH(bool, asNobody);
+        QTemporaryDir dir;
+        const Launch launch = LaunchIn(dir.path(), asNobody, {kProgram});
+        if (launch.command.isEmpty()) {
+            QSKIP(qPrintable(launch.skipReason));
+        }
+        Chmod(dir.path(), 0777);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("QuorvelII.Cfg")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("QuorvelII.Log")));
+
+        QProcess program;
+        program.setWorkingDirectory(dir.path());
+        program.setProcessEnvironment(launch.environment);
+        program.start(launch.command.front(), launch.command.mid(1));
+        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+        QByteArray errors;
+        // Once the refused log is reported, the start record has been written.
+        const bool started = WaitForError(program, "/QuorvelII.Log refused", errors);
+        QVERIFY(EndProgram(program));
+        errors += program.readAllStandardError();
+        QVERIFY2(started, errors.constData());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY2(errors.contains("QuorvelII: Your inputs were not saved to " +
+                                 QFile::encodeName(dir.filePath(QStringLiteral("QuorvelII.Cfg")))),
+                 errors.constData());
     }
 };
 
