@@ -63,11 +63,20 @@ bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
     return true;
 }
 
-bool ReadAll(int fd, std::string& bytes, std::size_t expected) {
+// Reads the whole file into `bytes`, expecting `expected` bytes (its size when it was opened),
+// but never more than `limit`: a file that grows beyond it sets `tooLarge` and stops the read.
+bool ReadAll(int fd, std::string& bytes, std::size_t expected, std::size_t limit = kNoSizeLimit,
+             bool* tooLarge = nullptr) {
     bytes.clear();
     bytes.resize(expected + 1);
     std::size_t used = 0;
     for (;;) {
+        if (used > limit) {
+            if (tooLarge != nullptr) {
+                *tooLarge = true;
+            }
+            return false;
+        }
         if (used == bytes.size()) {
             bytes.resize(bytes.size() * 2);
         }
@@ -83,6 +92,12 @@ bool ReadAll(int fd, std::string& bytes, std::size_t expected) {
             break;
         }
         used += static_cast<std::size_t>(got);
+    }
+    if (used > limit) {
+        if (tooLarge != nullptr) {
+            *tooLarge = true;
+        }
+        return false;
     }
     bytes.resize(used);
     return true;
@@ -246,7 +261,8 @@ bool ReplaceableName(const FileAt& path, int& error) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const FileAt& path, FileState& state, Links links) {
+std::optional<std::string> ReadWholeFile(const FileAt& path, FileState& state, Links links,
+                                         std::size_t limit) {
     // O_NONBLOCK keeps a named pipe at the path from blocking the open.
     const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (links == Links::Refuse ? O_NOFOLLOW : 0);
     FileDescriptor fd(::openat(path.DirectoryFd(), path.Name().c_str(), flags));
@@ -256,9 +272,16 @@ std::optional<std::string> ReadWholeFile(const FileAt& path, FileState& state, L
     }
     struct stat info {};
     std::string bytes;
-    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        !ReadAll(fd.Get(), bytes, static_cast<std::size_t>(info.st_size))) {
+    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         state = FileState::Unreadable;
+        return std::nullopt;
+    }
+    // A file beyond the limit is not read at all: its size alone (a sparse file of a
+    // terabyte) could exhaust the memory.
+    const auto size = static_cast<std::size_t>(info.st_size);
+    bool tooLarge = size > limit;
+    if (tooLarge || !ReadAll(fd.Get(), bytes, size, limit, &tooLarge)) {
+        state = tooLarge ? FileState::TooLarge : FileState::Unreadable;
         return std::nullopt;
     }
     state = FileState::Read;

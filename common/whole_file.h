@@ -11,6 +11,7 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,16 +21,23 @@
 
 namespace quorvel {
 
-enum class FileState { Read, Missing, Unreadable };
+// What a read found: the file read, no such file, a file that cannot be read, or one larger
+// than the read's limit.
+enum class FileState { Read, Missing, Unreadable, TooLarge };
+
+// No limit on the size of a file read.
+inline constexpr std::size_t kNoSizeLimit = static_cast<std::size_t>(-1);
 
 // Whether a read may follow a symbolic link at the path.
 enum class Links { Follow, Refuse };
 
 // The bytes of the regular file at `path`. `state` tells a missing file (no such file or
 // directory) from one that exists but cannot be read (no permission, a directory, a pipe, a
-// read error, or a link when links are refused); the bytes are nullopt in both cases.
+// read error, or a link when links are refused) and from one of more than `limit` bytes,
+// which is not read at all; the bytes are nullopt in each case.
 std::optional<std::string> ReadWholeFile(const FileAt& path, FileState& state,
-                                         Links links = Links::Follow);
+                                         Links links = Links::Follow,
+                                         std::size_t limit = kNoSizeLimit);
 
 // The steps of a replacement that change the disk, in the order they are taken.
 enum class FileStep { CreateTemporary, WriteTemporary, FlushTemporary, Rename };

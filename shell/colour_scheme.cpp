@@ -4,6 +4,7 @@
 
 #include "shell/ini_store.h"
 #include "shell/settings_file.h"
+#include "shell/settings_text.h"
 
 namespace quorvel {
 namespace {
@@ -42,7 +43,7 @@ std::span<const ColourKey> ColourKeys() {
 FileState LoadColourScheme(const FileAt& path, ColourScheme& scheme) {
     scheme = ColourScheme{};
     FileState state = FileState::Missing;
-    const std::optional<std::string> bytes = ReadWholeFile(path, state);
+    const std::optional<std::string> bytes = ReadSettingsFile(path, state);
     if (!bytes) {
         return state;
     }

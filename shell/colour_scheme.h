@@ -60,9 +60,10 @@ struct ColourKey {
 // The eighteen keys in the order they are read.
 std::span<const ColourKey> ColourKeys();
 
-// Sets every field to its default, then, when the file at `path` can be read, replaces each
-// field whose key holds a decimal integer. Nothing is reported; what became of the file is
-// returned, for a caller that wants to say so.
+// Sets every field to its default, then, when the file at `path` can be read (and is no larger
+// than a settings file can be), replaces each field whose key holds a decimal integer.
+// Nothing is reported; what became of the file is returned, for a caller that wants to say
+// so.
 FileState LoadColourScheme(const FileAt& path, ColourScheme& scheme);
 
 struct Rgb {

@@ -2,6 +2,7 @@
 
 #include "common/whole_file.h"
 #include "shell/ini_text_engine.h"
+#include "shell/settings_text.h"
 
 namespace quorvel {
 
@@ -10,7 +11,7 @@ IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
 std::optional<std::string> IniFile::ReadString(std::string_view section,
                                                std::string_view key) const {
     FileState state = FileState::Missing;
-    const std::optional<std::string> text = ReadWholeFile(m_path, state);
+    const std::optional<std::string> text = ReadSettingsFile(m_path, state);
     if (!text) {
         return std::nullopt;
     }
@@ -19,9 +20,10 @@ std::optional<std::string> IniFile::ReadString(std::string_view section,
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     FileState state = FileState::Missing;
-    const std::optional<std::string> text = ReadWholeFile(m_path, state);
-    // A file that exists but cannot be read must not be replaced by one holding only this key.
-    if (state == FileState::Unreadable) {
+    const std::optional<std::string> text = ReadSettingsFile(m_path, state);
+    // A file that exists but cannot be read (or is too large to be a settings file) must not
+    // be replaced by one holding only this key.
+    if (state != FileState::Read && state != FileState::Missing) {
         return false;
     }
     const std::optional<std::string> changed =

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "shell/ini_text_engine.h"
+#include "shell/settings_text.h"
 
 namespace quorvel {
 
@@ -35,7 +36,9 @@ BackupOutcome BackUpSettings(const FileAt& path, const std::string& current,
     const FileAt backup = BackupOf(path);
     FileState state = FileState::Missing;
     // A link at the backup's name is no backup: it is replaced, never read or written through.
-    const std::optional<std::string> older = ReadWholeFile(backup, state, Links::Refuse);
+    // A backup too large to be a settings file holds nothing worth keeping.
+    const std::optional<std::string> older =
+        ReadWholeFile(backup, state, Links::Refuse, kSettingsFileLimit);
     if (older == current) {
         return BackupOutcome::Made;
     }

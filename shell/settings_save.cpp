@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "shell/settings_backup.h"
+#include "shell/settings_text.h"
 
 namespace quorvel {
 
@@ -73,11 +74,12 @@ SettingsSaveResult SaveSettingsText(const FileAt& path, std::string_view text,
                                     const FileStepCheck& check) {
     SettingsSaveResult result;
     FileState state = FileState::Missing;
-    const std::optional<std::string> current = ReadWholeFile(path, state);
+    const std::optional<std::string> current = ReadSettingsFile(path, state);
     if (!current && state != FileState::Missing) {
-        result.failure =
-            NotSaved(path.Shown(),
-                     "it is not a regular file that can be read, so it is left as it is", false);
+        const std::string why = state == FileState::TooLarge
+                                    ? UnreadReason(state)
+                                    : std::string("it is not a regular file that can be read");
+        result.failure = NotSaved(path.Shown(), why + ", so it is left as it is", false);
         return result;
     }
     const bool fileWasLink = IsLink(path);

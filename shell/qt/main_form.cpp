@@ -30,6 +30,7 @@
 #include "shell/qt/tab_control.h"
 #include "shell/settings_file.h"
 #include "shell/settings_save.h"
+#include "shell/settings_text.h"
 #include "shell/window_placement.h"
 
 namespace quorvel {
@@ -210,12 +211,12 @@ bool TQuorvelMainForm::LoadSettings(const FileAt& file) {
     m_programFolder.Enter();
     // Read once, so that every page reads the same text.
     FileState state = FileState::Missing;
-    const std::optional<std::string> bytes = ReadWholeFile(file, state);
+    const std::optional<std::string> bytes = ReadSettingsFile(file, state);
     if (!bytes) {
         if (state != FileState::Missing) {
-            m_startNotices.push_back(file.Shown() +
-                                     " cannot be read: the pages start with their defaults, and "
-                                     "the file is left as it is");
+            m_startNotices.push_back(file.Shown() + ": " + UnreadReason(state) +
+                                     "; the pages start with their defaults, and the file is left "
+                                     "as it is");
         }
         return false;
     }
@@ -391,7 +392,12 @@ TPageForm* TQuorvelMainForm::Page(int tabIndex) const {
 }
 
 void TQuorvelMainForm::ApplyColourScheme() {
-    LoadColourScheme(FileAt(m_programFolder, std::string(kOptionsFileName)), m_colourScheme);
+    const FileAt options(m_programFolder, std::string(kOptionsFileName));
+    if (const FileState state = LoadColourScheme(options, m_colourScheme);
+        state == FileState::TooLarge) {
+        m_startNotices.push_back(options.Shown() + ": " + UnreadReason(state) +
+                                 "; the colours keep their defaults");
+    }
     // "DeviceGuiLabelColor" is both the background of the window and its pages and the font
     // colour of the pages' main panels.
     const QColor label = ToQColor(m_colourScheme.deviceGuiLabelColor);

@@ -142,6 +142,23 @@ TEST(CliSettings, MissingFileIsAnErrorUnlessSaveWillCreateIt) {
     ExpectUsageError(RunLine({"RF", "--settings", dir.Path().string()}), "cannot read");
 }
 
+// A file far larger than any settings file (here a sparse terabyte) is refused at once, as
+// one that cannot be read, and --save leaves it as it is.
+TEST(CliSettings, FileBeyondTheSizeBoundIsAnErrorAndLeftAlone) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    WriteBytes(cfg, "[RF]\r\nRatio=3\r\n");
+    std::error_code error;
+    std::filesystem::resize_file(cfg, std::uintmax_t{1} << 40, error);
+    if (error) {
+        GTEST_SKIP() << "this file system holds no sparse terabyte";
+    }
+    ExpectUsageError(RunLine({"RF", "--settings", cfg}), "larger than 1 MiB");
+    ExpectUsageError(RunLine({"RF", "--settings", cfg, "--save", "Ratio=2"}), "larger than 1 MiB");
+    EXPECT_EQ(std::filesystem::file_size(cfg), std::uintmax_t{1} << 40);
+    EXPECT_FALSE(std::filesystem::exists(cfg + ".BAK"));
+}
+
 TEST(CliSettings, SaveRewritesOnlyThePagesSectionAfterABackup) {
     ScratchDirectory dir;
     const std::string cfg = dir.File("QuorvelII.Cfg");

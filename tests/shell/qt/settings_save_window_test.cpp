@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTest>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "common/interaction.h"
 #include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
+#include "shell/colour_scheme.h"
 #include "shell/ini_store.h"
 #include "shell/qt/main_form.h"
 #include "shell/qt/page_form.h"
@@ -151,6 +153,44 @@ private slots:
                                      "keeps the settings of the last save."});
         QCOMPARE(ReadFileBytes(dir.File(kSettings)), good);
         QVERIFY(!session.notices.unexpected);
+    }
+
+    // Settings and options files far larger than any of this program (sparse terabytes):
+    // the start is not held up reading them, the pages and colours keep their defaults, the
+    // log says so once for each, and the close leaves the settings file as it is and says
+    // why.
+    void filesBeyondTheSizeBoundAreReadAsUnreadableAndLeftAlone() {
+        ScratchWorkingDirectory dir;
+        const std::uintmax_t terabyte = std::uintmax_t{1} << 40;
+        WriteFileBytes(dir.File(kSettings), "[MiscInfo]\r\nScreenPosX=130\r\n");
+        const QString options = dir.File(QStringLiteral("ServerOptions.Opt"));
+        WriteFileBytes(options, "[COLORS]\r\nDeviceGuiDataColor=255\r\n");
+        std::error_code error;
+        std::filesystem::resize_file(dir.FileText(kSettings), terabyte, error);
+        std::filesystem::resize_file(options.toStdString(), terabyte, error);
+        if (error) {
+            QSKIP("this file system holds no sparse terabyte");
+        }
+
+        ProgramSession session;
+        session.Start();
+        QCOMPARE(session.window->pos(), QPoint(100, 100));
+        QCOMPARE(session.window->Scheme(), ColourScheme{});
+        session.Close();
+        QCOMPARE(
+            session.notices.messages,
+            std::vector<std::string>{"Your inputs were not saved to " + dir.FileText(kSettings) +
+                                     ": it is larger than 1 MiB (1048576 bytes), so it is "
+                                     "left as it is."});
+        QCOMPARE(std::filesystem::file_size(dir.FileText(kSettings)), terabyte);
+        QVERIFY(!QFile::exists(dir.File(kBackup)));
+        const QByteArray log = ReadFileBytes(dir.File(QStringLiteral("QuorvelII.Log")));
+        QCOMPARE(log.count(": it is larger than 1 MiB (1048576 bytes); the pages start with their "
+                           "defaults, and the file is left as it is"),
+                 1);
+        QCOMPARE(log.count("ServerOptions.Opt: it is larger than 1 MiB (1048576 bytes); the "
+                           "colours keep their defaults"),
+                 1);
     }
 
     // The whole file is built in memory with the pages' own writes: it must be exactly what
