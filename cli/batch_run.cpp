@@ -13,6 +13,7 @@
 #include "cli/script_interaction.h"
 #include "cli/shell_words.h"
 #include "shell/ini_store.h"
+#include "shell/settings_text.h"
 
 namespace quorvel::cli {
 namespace {
@@ -111,7 +112,7 @@ public:
             !ReadSettingsBytes(*m_request.settingsPath, m_request.save, m_original, error)) {
             return Fail(kExitUsage, error);
         }
-        m_base = IniText(m_original.value_or(std::string()));
+        m_base = IniText(SettingsTextOf(m_original.value_or(std::string())));
         std::string warnings;
         if (!OverlaySettings(*first, m_request.settings, m_base, warnings, error)) {
             return Fail(kExitUsage, error);

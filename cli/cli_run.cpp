@@ -16,6 +16,7 @@
 #include "pages/page_registry.h"
 #include "shell/ini_store.h"
 #include "shell/program_identity.h"
+#include "shell/settings_text.h"
 
 namespace quorvel::cli {
 namespace {
@@ -136,7 +137,7 @@ private:
             !ReadSettingsBytes(*request.settingsPath, request.save, original, error)) {
             return Usage(error);
         }
-        IniText settings(original.value_or(std::string()));
+        IniText settings(SettingsTextOf(original.value_or(std::string())));
         std::string warnings;
         if (!OverlaySettings(page, request.settings, settings, warnings, error)) {
             return Usage(error);

@@ -149,7 +149,8 @@ bool SavePageSection(const PageModel& page, const std::string& path,
         error = Quoted(path) + " changed since it was read; the settings file is left as it is";
         return false;
     }
-    IniText text(original.value_or(std::string()));
+    // A file in another form (UTF-16, old Mac line ends) is saved in the program's own.
+    IniText text(SettingsTextOf(original.value_or(std::string())));
     page.SaveSettings(text);
     const SettingsSaveResult saved = SaveSettingsText(path, text.Text());
     for (const std::string& note : saved.notes) {

@@ -48,7 +48,7 @@ FileState LoadColourScheme(const FileAt& path, ColourScheme& scheme) {
         return state;
     }
     // Read once: the eighteen keys come from one text.
-    const IniText text(*bytes);
+    const IniText text(SettingsTextOf(*bytes));
     for (const ColourKey& key : kColourKeys) {
         ReadIniInt(text, kColourSection, key.name, scheme.*key.field);
     }

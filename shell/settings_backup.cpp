@@ -11,9 +11,11 @@ namespace {
 
 // True when `backup` holds an entry that `next` writes and `current` does not hold.
 bool BackupHoldsMore(const std::string& backup, const std::string& current, std::string_view next) {
+    const std::string backupText = SettingsTextOf(backup);
+    const std::string currentText = SettingsTextOf(current);
     for (const ini::EntryName& entry : ini::EntryNames(next)) {
-        if (ini::FindValue(backup, entry.section, entry.key) &&
-            !ini::FindValue(current, entry.section, entry.key)) {
+        if (ini::FindValue(backupText, entry.section, entry.key) &&
+            !ini::FindValue(currentText, entry.section, entry.key)) {
             return true;
         }
     }

@@ -220,7 +220,7 @@ bool TQuorvelMainForm::LoadSettings(const FileAt& file) {
         }
         return false;
     }
-    const IniText text(*bytes);
+    const IniText text(SettingsTextOf(*bytes));
     for (TPageForm* page : m_pages) {
         if (page != nullptr) {
             page->Model().LoadSettings(text);

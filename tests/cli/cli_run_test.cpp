@@ -176,6 +176,27 @@ TEST(CliSettings, SaveRewritesOnlyThePagesSectionAfterABackup) {
     EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t3.14");
 }
 
+// A settings file in UTF-16 with its byte-order mark (Notepad's "Unicode") reads as it
+// holds, and --save writes it back in the program's own form, other sections kept.
+TEST(CliSettings, Utf16FileIsReadAndSavedInTheProgramsOwnForm) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("; kept\r[RF]\rratio=3\r[MiscInfo]\rPageControl=2\r")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    WriteBytes(cfg, utf16);
+
+    const Outcome o = RunLine({"--settings", cfg, "--save", "RF", "BitRate=-7"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t3.00");
+    EXPECT_EQ(ReadBytes(cfg + ".BAK"), utf16);
+    EXPECT_EQ(ReadBytes(cfg),
+              "; kept\r\n[RF]\r\nratio=3.000000000\r\nBitRate=-7\r\nWord=0\r\nNonNrzCode=NO\r\n"
+              "[MiscInfo]\r\nPageControl=2\r\n");
+}
+
 TEST(CliSettings, SaveCreatesAMissingFileWithoutABackup) {
     ScratchDirectory dir;
     const std::string cfg = dir.File("new.cfg");

@@ -1,5 +1,5 @@
 // The settings and options files as they are read: a file beyond the size bound is read as
-// unreadable and never replaced.
+// unreadable and never replaced; a file saved by another editor reads as the program's own.
 #include "shell/settings_text.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +18,7 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::ScratchDirectory;
 using testing::WriteBytes;
+using namespace std::string_literals;
 
 const std::string kEntry = "[MiscInfo]\r\nScreenPosX=120\r\n";
 
@@ -90,6 +91,43 @@ TEST(SettingsFileSize, BackupBeyondTheBoundIsReplaced) {
     EXPECT_TRUE(SaveSettingsText(path, "[MiscInfo]\r\nScreenPosX=130\r\n").saved);
     EXPECT_EQ(ReadBytes(path + ".BAK"), kEntry);
 }
+
+// The file as another editor saves it: UTF-16 little or big endian with its byte-order mark
+// (a character beyond 8 bits reads as "?"), UTF-8 with one, old Mac line ends (lone CR).
+std::string Utf16(std::string_view text, bool littleEndian) {
+    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char c : text) {
+        const char zero = '\0';
+        bytes += littleEndian ? std::string{c, zero} : std::string{zero, c};
+    }
+    return bytes;
+}
+
+struct TextCase {
+    const char* name;
+    std::string bytes;
+    std::string text;
+};
+
+class SettingsText : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(SettingsText, ReadsInTheProgramsOwnForm) {
+    EXPECT_EQ(SettingsTextOf(GetParam().bytes), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, SettingsText,
+    ::testing::Values(TextCase{"ProgramsOwn", kEntry, kEntry},
+                      TextCase{"LineFeedsStay", "[A]\nB=1\n", "[A]\nB=1\n"},
+                      TextCase{"LoneCrBecomesCrLf", "[A]\rB=1\r\nC=2\r", "[A]\r\nB=1\r\nC=2\r\n"},
+                      TextCase{"Utf8MarkDropped", "\xEF\xBB\xBF" + kEntry, kEntry},
+                      TextCase{"Utf16Little", Utf16(kEntry, true), kEntry},
+                      TextCase{"Utf16Big", Utf16(kEntry, false), kEntry},
+                      TextCase{"Utf16OldMacLineEnds", Utf16("[A]\rB=1\r", true), "[A]\r\nB=1\r\n"},
+                      TextCase{"Utf16Latin1AndBeyond",
+                               "\xFF\xFE"s + "A\0=\0\xE9\0\xAC\x20\x3D\xD8\x00\xDE"s + "z",
+                               "A=\xE9??"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quorvel

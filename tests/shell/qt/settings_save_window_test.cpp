@@ -193,6 +193,47 @@ private slots:
                  1);
     }
 
+    // The settings as another editor saves them: old Mac line ends, Notepad's UTF-16 with its
+    // byte-order mark, UTF-8 with one. They read as they are, and the close saves them in the
+    // program's own form, so that two starts do not lose them (the second close copying
+    // defaults over the backup).
+    void settingsSavedByAnotherEditorAreKept_data() {
+        QTest::addColumn<QString>("form");
+        for (const char* form : {"CR", "UTF-16LE", "UTF-16BE", "UTF-8 mark"}) {
+            QTest::newRow(form) << QString::fromLatin1(form);
+        }
+    }
+
+    void settingsSavedByAnotherEditorAreKept() {
+        QFETCH(QString, form);
+        ScratchWorkingDirectory dir;
+        const QByteArray good = GoodSettings(dir);
+        QByteArray foreign = good;
+        if (form == QStringLiteral("CR")) {
+            foreign.replace("\r\n", "\r");
+        } else if (form.startsWith(QStringLiteral("UTF-16"))) {
+            const bool little = form.endsWith(QStringLiteral("LE"));
+            foreign = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+            for (const char c : good) {
+                foreign.append(little ? c : '\0').append(little ? '\0' : c);
+            }
+        } else {
+            foreign.prepend("\xEF\xBB\xBF");
+        }
+        WriteFileBytes(dir.File(kSettings), foreign);
+
+        for (int start = 1; start <= 2; ++start) {
+            ProgramSession session;
+            session.Start();
+            QCOMPARE(session.window->pos(), QPoint(130, 120));
+            QCOMPARE(session.window->TabControl()->TabIndex(), 1);
+            session.Close();
+            QVERIFY(session.notices.messages.empty());
+            QCOMPARE(ReadFileBytes(dir.File(kSettings)), good);
+            QCOMPARE(ReadFileBytes(dir.File(kBackup)), start == 1 ? foreign : good);
+        }
+    }
+
     // The whole file is built in memory with the pages' own writes: it must be exactly what
     // the writes key by key into a fresh file give.
     void savedFileIsByteForByteTheKeyByKeyWrites() {
