@@ -84,10 +84,13 @@ std::string ComposeLine(int code, double timeOfYear, std::string_view text,
     return line;
 }
 
-// A name longer than 255 characters, or with a NUL in it, gives a log without a file: every
-// line is lost.
-bool UsableFileName(const std::string& name) {
-    return name.size() <= kMaxFileNameLength && name.find('\0') == std::string::npos;
+// Why a name gives a log without a file (every line lost): longer than 255 characters, or
+// with a NUL in it; "" for a usable name.
+std::string NameRefusal(const std::string& name) {
+    if (name.size() > kMaxFileNameLength) {
+        return "its path is longer than " + std::to_string(kMaxFileNameLength) + " characters";
+    }
+    return name.find('\0') == std::string::npos ? std::string() : "its path holds a NUL byte";
 }
 
 // Holds the busy flag for one write, and clears it however the write ends.
@@ -188,7 +191,8 @@ Cerrorlog::Cerrorlog(FileAt file, ClockSource& clock, std::ostream* refusals)
       m_file(file.Name().empty() ? FileAt(std::string(kDefaultFileName)) : std::move(file)),
       m_fileName(m_file.Shown()) {
     m_clock->Anchor();
-    if (!UsableFileName(m_fileName)) {
+    if (const std::string refusal = NameRefusal(m_fileName); !refusal.empty()) {
+        ReportRefusal(refusal);
         return;
     }
     // Emptied only once it is known to be a regular file of its own name.
@@ -235,7 +239,7 @@ bool Cerrorlog::Write(std::string_view text, int code) {
         t = m_clock->Now();
         notes += kNewClockNote;
     }
-    if (!UsableFileName(m_fileName)) {
+    if (!NameRefusal(m_fileName).empty()) {
         return false;
     }
     std::string refusal;

@@ -8,9 +8,10 @@
 // The log is never written through a link, nor into anything that is not a regular file, nor
 // into a file that has other names (hard links): a link planted at its name (in a directory
 // others may write to) would otherwise let the program empty or extend any file it may
-// write. Such a name is refused, and the refusal is reported once on the refusal stream,
-// since the log itself cannot take it. A log file with other names found at the start is
-// not emptied: a new empty file takes its name, and the other names keep what they hold.
+// write. Such a name is refused (as is a name longer than 255 characters), and the refusal is
+// reported once on the refusal stream, since the log itself cannot take it. A log file with other
+// names found at the start is not emptied: a new empty file takes its name, and the other names
+// keep what they hold.
 
 #include <iosfwd>
 #include <memory>

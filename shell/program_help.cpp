@@ -51,7 +51,8 @@ Keys:
 Files:
   QuorvelII.Cfg     every page's inputs, the window position and tab, in the program
                     directory; rewritten at every close, the previous one kept as
-                    QuorvelII.Cfg.BAK
+                    QuorvelII.Cfg.BAK (unless that backup holds settings the file lacks:
+                    it is then kept); a file beyond 1 MiB is not read, nor replaced
   ServerOptions.Opt
                     the optional colour scheme (section COLORS), read once at start
   SYSTEM/ERLOGS/QuorvelII.Log

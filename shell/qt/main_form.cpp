@@ -279,8 +279,10 @@ SettingsSaveResult TQuorvelMainForm::SaveSettings(const FileAt& file) {
     } else {
         result = SaveSettingsText(file, text.Text(), m_fileStepCheck);
     }
+    // What the save did beyond the plain case (an older backup kept, a link replaced) is said
+    // in the log, or where no log takes it on standard error.
     for (const std::string& note : result.notes) {
-        m_run.LogLine(note, kSettingsFileCode);
+        m_run.Report(note, kSettingsFileCode);
     }
     if (!result.saved) {
         m_saveFailureLogged = m_run.Report(result.failure, kSettingsFileCode);

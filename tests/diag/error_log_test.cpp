@@ -242,12 +242,18 @@ TEST_F(ErrorLogTest, FileNameLongerThan255CharactersKeepsNoFile) {
     kept.Write("kept", 1);
     EXPECT_EQ(Lines(NativeFile(fits)).size(), 1u);
 
-    // The name cut to 255 characters would be this other file: it is left alone.
+    // The name cut to 255 characters would be this other file: it is left alone, and the
+    // refusal is said once.
     std::ofstream(NativeFile(fits), std::ios::trunc) << "another file\n";
-    Cerrorlog refused(LogFile(tooLong), m_clock);
+    std::ostringstream refusals;
+    Cerrorlog refused(LogFile(tooLong), m_clock, &refusals);
     refused.Write("lost", 1);
+    refused.Write("lost again", 1);
     EXPECT_FALSE(fs::exists(NativeFile(tooLong)));
     EXPECT_EQ(Contents(NativeFile(fits)), "another file\n");
+    EXPECT_EQ(refusals.str(), "Error log " + LogFile(tooLong) +
+                                  " refused: its path is longer than 255 characters; its lines "
+                                  "are not written\n");
 }
 
 TEST_F(ErrorLogTest, VanishedDirectoryLosesTheLineUntilItIsBack) {

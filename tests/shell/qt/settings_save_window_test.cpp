@@ -234,6 +234,25 @@ private slots:
         }
     }
 
+    // A settings file cut short (a save of an older version that died halfway) beside a fuller
+    // backup: the backup is kept rather than replaced, and the log says so.
+    void fullerBackupIsKeptAndTheLogSaysSo() {
+        ScratchWorkingDirectory dir;
+        const QByteArray good = GoodSettings(dir);
+        WriteFileBytes(dir.File(kBackup), good);
+        WriteFileBytes(dir.File(kSettings), "[MiscInfo]\r\nScreenPosX=130\r\n");
+        ProgramSession session;
+        session.Start();
+        session.Close();
+        QVERIFY(session.notices.messages.empty());
+        QCOMPARE(ReadFileBytes(dir.File(kBackup)), good);
+        const QByteArray log = ReadFileBytes(dir.File(QStringLiteral("QuorvelII.Log")));
+        QVERIFY2(log.contains("Kept the backup " + QFile::encodeName(dir.File(kBackup)) +
+                              ": it holds settings that " + QFile::encodeName(dir.File(kSettings)) +
+                              " lacks"),
+                 log.constData());
+    }
+
     // The whole file is built in memory with the pages' own writes: it must be exactly what
     // the writes key by key into a fresh file give.
     void savedFileIsByteForByteTheKeyByKeyWrites() {
