@@ -63,6 +63,12 @@ Files:
                     does not exist)
   DriverTools/DrvLoad.sh
                     an optional script started when no port access works at start
+
+The folders SYSTEM, SYSTEM/ERLOGS, Files and Files/Hardcopies are not followed when they
+are symbolic links: their files then go into the program directory itself.
+
+Exit status: 0 done; 1 the close could not save the settings (the reason is in the error
+log, or on standard error where no log could be opened).
 )";
 }
 
