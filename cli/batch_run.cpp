@@ -1,6 +1,7 @@
 #include "cli/batch_run.h"
 
 #include <cstring>
+#include <ios>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "cli/script_interaction.h"
 #include "cli/shell_words.h"
 #include "shell/ini_store.h"
+#include "shell/settings_text.h"
 
 namespace quorvel::cli {
 namespace {
@@ -20,12 +22,32 @@ namespace {
 constexpr std::string_view kProgram = "quorvel-cli: ";
 
 // Reads standard input a line at a time through a fixed buffer, so that no line longer than
-// kMaxBatchLine is ever held whole.
+// kMaxBatchLine is ever held whole. A read error (standard input a directory, or closed) ends
+// the lines like the end of the input, and Failed() then says why.
 class LineReader {
 public:
     enum class Result { Line, TooLong, End };
 
-    explicit LineReader(std::istream& in) : m_in(in), m_buffer(1 << 16) {}
+    explicit LineReader(std::istream& in)
+        : m_in(in), m_buffer(1 << 16), m_exceptions(in.exceptions()) {
+        // The stream reports a read error by the exception it would otherwise swallow, which
+        // carries the system's reason.
+        if (!m_in.bad()) {
+            m_in.exceptions(m_exceptions | std::ios::badbit);
+        }
+    }
+    ~LineReader() {
+        try {
+            m_in.exceptions(m_exceptions);
+        } catch (const std::ios_base::failure&) {
+            // The caller's own mask throws on the state the read left; the mask is back.
+        }
+    }
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // Why the input could not be read to its end; empty when it could.
+    const std::string& Failed() const { return m_failure; }
 
     Result Next(std::string& line) {
         line.clear();
@@ -62,7 +84,19 @@ public:
 
 private:
     bool Fill() {
+        try {
+            return FillFromStream();
+        } catch (const std::ios_base::failure& error) {
+            m_failure = error.code() ? error.code().message() : std::string("a read error");
+            return false;
+        }
+    }
+
+    bool FillFromStream() {
         if (!m_in) {
+            if (m_in.bad() && m_failure.empty()) {
+                m_failure = "a read error";
+            }
             return false;
         }
         // A partial read is taken as soon as it comes, so that a slow producer's line is
@@ -86,6 +120,8 @@ private:
 
     std::istream& m_in;
     std::vector<char> m_buffer;
+    std::ios::iostate m_exceptions;
+    std::string m_failure;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
 };
@@ -111,7 +147,7 @@ public:
             !ReadSettingsBytes(*m_request.settingsPath, m_request.save, m_original, error)) {
             return Fail(kExitUsage, error);
         }
-        m_base = IniText(m_original.value_or(std::string()));
+        m_base = IniText(SettingsTextOf(m_original.value_or(std::string())));
         std::string warnings;
         if (!OverlaySettings(*first, m_request.settings, m_base, warnings, error)) {
             return Fail(kExitUsage, error);
@@ -155,6 +191,12 @@ public:
             if (shown && !Write(*shown, number)) {
                 return Fail(kExitFailed, "cannot write the output");
             }
+        }
+        // Lines that could not be read are not the end of the input: the batch did not get
+        // all its lines, and nothing is saved from it.
+        if (!reader.Failed().empty()) {
+            return Fail(kExitFailed, "cannot read the batch lines from standard input (" +
+                                         reader.Failed() + ")");
         }
         if (m_request.save) {
             std::string notes;

@@ -31,8 +31,9 @@ struct BatchStreams {
 };
 
 // Runs the batch of `request` on the page at `tabIndex`. kExitUsage when the command line's
-// own settings or --only are wrong, or when any line failed; kExitFailed when the output
-// could not be written or --save failed; kExitOk otherwise.
+// own settings or --only are wrong, or when any line failed; kExitFailed when the input could
+// not be read (then nothing is saved), the output could not be written or --save failed;
+// kExitOk otherwise.
 int RunBatch(const Request& request, int tabIndex, ClockSource& clock, const PageFactory& makePage,
              BatchStreams streams);
 

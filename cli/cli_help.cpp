@@ -87,10 +87,11 @@ Many answers from one process:
 Cues the page sounds are listed on standard error as "cue: warning" (nothing is sounded),
 messages as "message: TEXT".
 
-Exit status: 0 done; 1 the settings file could not be backed up or written, or the output
-could not be written; 2 the command line is wrong (unknown page, key, command, control or
-box, a value the key's typed read refuses, answers that do not fit, an unreadable settings
-file), or in a batch any line was; the one-line message on standard error says what is
+Exit status: 0 done; 1 the settings file could not be backed up or written, the output
+could not be written, or a batch's standard input could not be read; 2 the command line is
+wrong (unknown page, key, command, control or box, a value the key's typed read refuses,
+answers that do not fit, a settings file that cannot be read or is larger than 1 MiB), or
+in a batch any line was; the one-line message on standard error says what is
 wrong and what would be right.
 
 Examples:

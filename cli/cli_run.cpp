@@ -18,6 +18,7 @@
 #include "pages/page_registry.h"
 #include "shell/ini_store.h"
 #include "shell/program_identity.h"
+#include "shell/settings_text.h"
 
 namespace quorvel::cli {
 namespace {
@@ -133,7 +134,7 @@ private:
             !ReadSettingsBytes(*request.settingsPath, request.save, original, error)) {
             return Usage(error);
         }
-        IniText settings(original.value_or(std::string()));
+        IniText settings(SettingsTextOf(original.value_or(std::string())));
         std::string warnings;
         if (!OverlaySettings(page, request.settings, settings, warnings, error)) {
             return Usage(error);

@@ -7,6 +7,7 @@
 #include "common/whole_file.h"
 #include "shell/settings_file.h"
 #include "shell/settings_save.h"
+#include "shell/settings_text.h"
 
 namespace quorvel::cli {
 namespace {
@@ -67,9 +68,14 @@ std::string_view SettingTypeName(SettingType type) {
 bool ReadSettingsBytes(const std::string& path, bool missingAllowed,
                        std::optional<std::string>& bytes, std::string& error) {
     FileState state = FileState::Missing;
-    bytes = ReadWholeFile(path, state);
+    bytes = ReadSettingsFile(path, state);
     if (bytes) {
         return true;
+    }
+    if (state == FileState::TooLarge) {
+        error = "settings file " + Quoted(path) + " is not read: " + UnreadReason(state) +
+                ", and a settings file holds about a kilobyte; name the right file";
+        return false;
     }
     if (state == FileState::Missing) {
         if (missingAllowed) {
@@ -139,11 +145,12 @@ bool SavePageSection(const PageModel& page, const std::string& path,
     // The page's section goes into the file as it was read; a file changed meanwhile (by the
     // window closing, say) is not overwritten with the older text.
     FileState state = FileState::Missing;
-    if (ReadWholeFile(path, state) != original) {
+    if (ReadSettingsFile(path, state) != original) {
         error = Quoted(path) + " changed since it was read; the settings file is left as it is";
         return false;
     }
-    IniText text(original.value_or(std::string()));
+    // A file in another form (UTF-16, old Mac line ends) is saved in the program's own.
+    IniText text(SettingsTextOf(original.value_or(std::string())));
     page.SaveSettings(text);
     const SettingsSaveResult saved = SaveSettingsText(path, text.Text());
     for (const std::string& note : saved.notes) {

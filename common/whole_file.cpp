@@ -63,11 +63,20 @@ bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
     return true;
 }
 
-bool ReadAll(int fd, std::string& bytes, std::size_t expected) {
+// Reads the whole file into `bytes`, expecting `expected` bytes (its size when it was opened),
+// but never more than `limit`: a file that grows beyond it sets `tooLarge` and stops the read.
+bool ReadAll(int fd, std::string& bytes, std::size_t expected, std::size_t limit = kNoSizeLimit,
+             bool* tooLarge = nullptr) {
     bytes.clear();
     bytes.resize(expected + 1);
     std::size_t used = 0;
     for (;;) {
+        if (used > limit) {
+            if (tooLarge != nullptr) {
+                *tooLarge = true;
+            }
+            return false;
+        }
         if (used == bytes.size()) {
             bytes.resize(bytes.size() * 2);
         }
@@ -83,6 +92,12 @@ bool ReadAll(int fd, std::string& bytes, std::size_t expected) {
             break;
         }
         used += static_cast<std::size_t>(got);
+    }
+    if (used > limit) {
+        if (tooLarge != nullptr) {
+            *tooLarge = true;
+        }
+        return false;
     }
     bytes.resize(used);
     return true;
@@ -110,18 +125,32 @@ bool RestoreContents(int fd, std::string_view old) {
 
 // Creates a new temporary file beside `target`, never through a link; -1 (errno set) when
 // none can be made there.
-int CreateTemporaryBeside(const std::string& target, mode_t mode, std::string& name) {
+int CreateTemporaryBeside(const FileAt& target, mode_t mode, FileAt& temporary) {
     static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+        temporary = target.WithSuffix(".tmp" + std::to_string(::getpid()) + "-" +
+                                      std::to_string(counter++));
+        const int fd = ::openat(temporary.DirectoryFd(), temporary.Name().c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
     }
     errno = EEXIST;
     return -1;
+}
+
+int RemoveName(const FileAt& file) {
+    return ::unlinkat(file.DirectoryFd(), file.Name().c_str(), 0);
+}
+
+int RenameOnto(const FileAt& from, const FileAt& to) {
+    return ::renameat(from.DirectoryFd(), from.Name().c_str(), to.DirectoryFd(), to.Name().c_str());
+}
+
+// The status of the name itself (a link is not followed); false when there is none.
+bool StatusOfName(const FileAt& file, struct stat& info) {
+    return ::fstatat(file.DirectoryFd(), file.Name().c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 // Gives the new file the owner and permission bits of the file it replaces. The owner goes
@@ -138,22 +167,13 @@ bool TakeOverAttributes(int fd, const FileAttributes& old, bool ownerRequired) {
     return ::fchmod(fd, old.mode & 07777) == 0;
 }
 
-StepVerdict Ask(const FileStepCheck* check, FileStep step, const std::string& path) {
-    return (check != nullptr && *check) ? (*check)(step, path) : StepVerdict::Go;
-}
-
-// The directory part of a path, for flushing it after a rename.
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
+StepVerdict Ask(const FileStepCheck* check, FileStep step, const FileAt& file) {
+    return (check != nullptr && *check) ? (*check)(step, file.Shown()) : StepVerdict::Go;
 }
 
 // Makes a rename in the directory survive a crash. Best effort: the file is in place already.
-void FlushDirectoryOf(const std::string& path) {
-    FileDescriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+void FlushDirectoryOf(const FileAt& file) {
+    FileDescriptor directory(file.OpenContainingFolder());
     if (directory.Valid()) {
         ::fsync(directory.Get());
     }
@@ -170,8 +190,8 @@ enum class Outcome { Done, Failed, NoTemporary, Stopped };
 
 // Writes `bytes` into a new temporary file beside `target` and closes it. On failure the
 // temporary file is gone again and errno tells why; a stop leaves it as it is.
-Outcome WriteTemporaryBeside(const std::string& target, std::string_view bytes,
-                             const TemporaryOptions& options, std::string& temporary) {
+Outcome WriteTemporaryBeside(const FileAt& target, std::string_view bytes,
+                             const TemporaryOptions& options, FileAt& temporary) {
     switch (Ask(options.check, FileStep::CreateTemporary, target)) {
         case StepVerdict::Go:
             break;
@@ -189,7 +209,7 @@ Outcome WriteTemporaryBeside(const std::string& target, std::string_view bytes,
     }
     const auto discard = [&](int error, Outcome outcome) {
         fd.Close();
-        ::unlink(temporary.c_str());
+        RemoveName(temporary);
         errno = error;
         return outcome;
     };
@@ -230,9 +250,9 @@ Outcome WriteTemporaryBeside(const std::string& target, std::string_view bytes,
 
 // A link may stand at a name that a replacement renames onto (the rename replaces the link);
 // any other kind of file that is not regular is refused with the error it gets here.
-bool ReplaceableName(const std::string& path, int& error) {
+bool ReplaceableName(const FileAt& path, int& error) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)) {
+    if (!StatusOfName(path, info) || S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)) {
         return true;
     }
     error = S_ISDIR(info.st_mode) ? EISDIR : EEXIST;
@@ -241,46 +261,54 @@ bool ReplaceableName(const std::string& path, int& error) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path, FileState& state, Links links) {
+std::optional<std::string> ReadWholeFile(const FileAt& path, FileState& state, Links links,
+                                         std::size_t limit) {
     // O_NONBLOCK keeps a named pipe at the path from blocking the open.
     const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (links == Links::Refuse ? O_NOFOLLOW : 0);
-    FileDescriptor fd(::open(path.c_str(), flags));
+    FileDescriptor fd(::openat(path.DirectoryFd(), path.Name().c_str(), flags));
     if (!fd.Valid()) {
         state = (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unreadable;
         return std::nullopt;
     }
     struct stat info {};
     std::string bytes;
-    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        !ReadAll(fd.Get(), bytes, static_cast<std::size_t>(info.st_size))) {
+    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         state = FileState::Unreadable;
+        return std::nullopt;
+    }
+    // A file beyond the limit is not read at all: its size alone (a sparse file of a
+    // terabyte) could exhaust the memory.
+    const auto size = static_cast<std::size_t>(info.st_size);
+    bool tooLarge = size > limit;
+    if (tooLarge || !ReadAll(fd.Get(), bytes, size, limit, &tooLarge)) {
+        state = tooLarge ? FileState::TooLarge : FileState::Unreadable;
         return std::nullopt;
     }
     state = FileState::Read;
     return bytes;
 }
 
-std::optional<FileAttributes> RegularFileAttributes(const std::string& path) {
+std::optional<FileAttributes> RegularFileAttributes(const FileAt& path) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (!StatusOfName(path, info) || !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
     return FileAttributes{static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+bool ReplaceFileAtomically(const FileAt& path, std::string_view bytes,
                            const FileAttributes* attributes, std::string& error,
                            const FileStepCheck& check) {
     int refused = 0;
-    if (path.empty() || !ReplaceableName(path, refused)) {
-        error = Reason(path.empty() ? ENOENT : refused);
+    if (path.Name().empty() || !ReplaceableName(path, refused)) {
+        error = Reason(path.Name().empty() ? ENOENT : refused);
         return false;
     }
     TemporaryOptions options;
     options.attributes = attributes;
     options.flush = true;
     options.check = &check;
-    std::string temporary;
+    FileAt temporary = path;
     switch (WriteTemporaryBeside(path, bytes, options, temporary)) {
         case Outcome::Done:
             break;
@@ -296,33 +324,33 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
         case StepVerdict::Go:
             break;
         case StepVerdict::Fail:
-            ::unlink(temporary.c_str());
+            RemoveName(temporary);
             error = Reason(kFailedStepError);
             return false;
         case StepVerdict::Stop:
             error = "stopped";
             return false;
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (RenameOnto(temporary, path) != 0) {
         error = Reason(errno);
-        ::unlink(temporary.c_str());
+        RemoveName(temporary);
         return false;
     }
     FlushDirectoryOf(path);
     return true;
 }
 
-bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+bool ReplaceWholeFile(const FileAt& path, std::string_view bytes) {
     int refused = 0;
-    if (path.empty() || !ReplaceableName(path, refused)) {
-        errno = path.empty() ? ENOENT : refused;
+    if (path.Name().empty() || !ReplaceableName(path, refused)) {
+        errno = path.Name().empty() ? ENOENT : refused;
         return false;
     }
     const std::optional<FileAttributes> old = RegularFileAttributes(path);
     TemporaryOptions options;
     options.attributes = old ? &*old : nullptr;
     options.ownerRequired = true;
-    std::string temporary;
+    FileAt temporary = path;
     switch (WriteTemporaryBeside(path, bytes, options, temporary)) {
         case Outcome::Done:
             break;
@@ -332,20 +360,22 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
         case Outcome::Stopped:
             return false;
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (RenameOnto(temporary, path) != 0) {
         const int error = errno;
-        ::unlink(temporary.c_str());
+        RemoveName(temporary);
         errno = error;
         return false;
     }
     return true;
 }
 
-bool RewriteFileInPlace(const std::string& path, std::string_view bytes) {
+bool RewriteFileInPlace(const FileAt& path, std::string_view bytes) {
     bool created = false;
-    int raw = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    const int directory = path.DirectoryFd();
+    const char* name = path.Name().c_str();
+    int raw = ::openat(directory, name, O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (raw < 0 && errno == ENOENT) {
-        raw = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        raw = ::openat(directory, name, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         created = raw >= 0;
     }
     FileDescriptor fd(raw);
@@ -354,12 +384,15 @@ bool RewriteFileInPlace(const std::string& path, std::string_view bytes) {
     if (!fd.Valid()) {
         return false;
     }
-    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink > 1 ||
         !ReadAll(fd.Get(), old, static_cast<std::size_t>(info.st_size))) {
+        // A file with other names is another file too: rewriting it would change that one.
+        const int error = info.st_nlink > 1 ? EMLINK : errno;
         fd.Close();
         if (created) {
-            ::unlink(path.c_str());
+            RemoveName(path);
         }
+        errno = error;
         return false;
     }
 
@@ -372,7 +405,7 @@ bool RewriteFileInPlace(const std::string& path, std::string_view bytes) {
         RestoreContents(fd.Get(), old);
         fd.Close();
         if (created) {
-            ::unlink(path.c_str());
+            RemoveName(path);
         }
         errno = error;
         return false;
@@ -380,40 +413,42 @@ bool RewriteFileInPlace(const std::string& path, std::string_view bytes) {
     return fd.Close();
 }
 
-bool CreateWholeFile(const std::string& path, std::string_view bytes, std::string& error) {
-    if (path.empty() || NameTaken(path)) {
-        error = Reason(path.empty() ? ENOENT : EEXIST);
+bool CreateWholeFile(const FileAt& path, std::string_view bytes, std::string& error) {
+    if (path.Name().empty() || NameTaken(path)) {
+        error = Reason(path.Name().empty() ? ENOENT : EEXIST);
         return false;
     }
     TemporaryOptions options;
     options.flush = true;
-    std::string temporary;
+    FileAt temporary = path;
     if (WriteTemporaryBeside(path, bytes, options, temporary) != Outcome::Done) {
         error = Reason(errno);
         return false;
     }
     // The name is taken only if it is still free; a file system without that kind of rename
     // gets a hard link instead, which refuses a taken name just the same.
-    int published =
-        ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE);
+    const int directory = path.DirectoryFd();
+    int published = ::renameat2(directory, temporary.Name().c_str(), directory, path.Name().c_str(),
+                                RENAME_NOREPLACE);
     if (published != 0 && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)) {
-        published = ::link(temporary.c_str(), path.c_str());
+        published =
+            ::linkat(directory, temporary.Name().c_str(), directory, path.Name().c_str(), 0);
         if (published == 0) {
-            ::unlink(temporary.c_str());
+            RemoveName(temporary);
         }
     }
     if (published != 0) {
         error = Reason(errno);
-        ::unlink(temporary.c_str());
+        RemoveName(temporary);
         return false;
     }
     FlushDirectoryOf(path);
     return true;
 }
 
-bool NameTaken(const std::string& path) {
+bool NameTaken(const FileAt& path) {
     struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
+    return StatusOfName(path, info);
 }
 
 }  // namespace quorvel

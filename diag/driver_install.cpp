@@ -152,6 +152,12 @@ std::string DriverToolsScript(std::string_view programDirectory) {
 void InstallDriverFromTools(ProgramRun& run, const PortBackendFactory& backends,
                             std::ostream& platformOut) {
     run.LogLine("Attempting to install HARDWARE DRIVER..........", kLogCode);
+    if (!run.ProgramFolder().IsOpen()) {
+        // No program directory, so no driver tools: a path made from none would name the
+        // root's.
+        run.LogLine(kInstallFailed, kLogCode);
+        return;
+    }
     const std::string programDirectory = run.ProgramDirectory();
     const std::string script = DriverToolsScript(programDirectory);
     if (!FileReadable(script)) {
@@ -170,7 +176,7 @@ void InstallDriverFromTools(ProgramRun& run, const PortBackendFactory& backends,
         run.LogLine(run.Driver().errorText, kLogCode);
         run.LogLine(kInstallFailed, kLogCode);
     }
-    EnterDirectory(programDirectory);
+    run.ProgramFolder().Enter();
 }
 
 }  // namespace quorvel

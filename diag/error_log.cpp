@@ -12,6 +12,7 @@
 #include <string>
 
 #include "common/calendar.h"
+#include "common/whole_file.h"
 
 namespace quorvel {
 
@@ -83,10 +84,13 @@ std::string ComposeLine(int code, double timeOfYear, std::string_view text,
     return line;
 }
 
-// A name longer than 255 characters, or with a NUL in it, gives a log without a file: every
-// line is lost.
-bool UsableFileName(const std::string& name) {
-    return name.size() <= kMaxFileNameLength && name.find('\0') == std::string::npos;
+// Why a name gives a log without a file (every line lost): longer than 255 characters, or
+// with a NUL in it; "" for a usable name.
+std::string NameRefusal(const std::string& name) {
+    if (name.size() > kMaxFileNameLength) {
+        return "its path is longer than " + std::to_string(kMaxFileNameLength) + " characters";
+    }
+    return name.find('\0') == std::string::npos ? std::string() : "its path holds a NUL byte";
 }
 
 // Holds the busy flag for one write, and clears it however the write ends.
@@ -118,24 +122,30 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Why the name at `path` is no file the log may write, or "" when it may be one (missing, or
-// a regular file).
-std::string RefusalReason(const std::string& path) {
+// Why the name is no file the log may write, or "" when it may be one (missing, or a regular
+// file).
+std::string RefusalReason(const FileAt& file) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) {
+    if (::fstatat(file.DirectoryFd(), file.Name().c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+        S_ISREG(info.st_mode)) {
         return {};
     }
     return S_ISLNK(info.st_mode) ? "it is a symbolic link" : "it is not a regular file";
 }
 
+constexpr std::string_view kOtherNames = "it has other names (hard links)";
+
 // Opens the log file for writing, creating it when missing, but never through a link and
 // never anything but a regular file (a pipe would also block the open without O_NONBLOCK).
-// -1 when it cannot be opened; `refusal` then says why when the name was refused.
-int OpenLogFile(const std::string& path, int extraFlags, std::string& refusal) {
-    const int fd = ::open(
-        path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | extraFlags, 0666);
+// -1 when it cannot be opened; `refusal` then says why when the name was refused. A file
+// with other names is opened only when `otherNames` is given, which then tells so.
+int OpenLogFile(const FileAt& file, int extraFlags, std::string& refusal,
+                bool* otherNames = nullptr) {
+    const int fd =
+        ::openat(file.DirectoryFd(), file.Name().c_str(),
+                 O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | extraFlags, 0666);
     if (fd < 0) {
-        refusal = RefusalReason(path);
+        refusal = RefusalReason(file);
         return -1;
     }
     struct stat info {};
@@ -144,6 +154,14 @@ int OpenLogFile(const std::string& path, int extraFlags, std::string& refusal) {
         refusal = "it is not a regular file";
         return -1;
     }
+    if (info.st_nlink > 1) {
+        if (otherNames == nullptr) {
+            ::close(fd);
+            refusal = kOtherNames;
+            return -1;
+        }
+        *otherNames = true;
+    }
     return fd;
 }
 
@@ -151,44 +169,61 @@ int OpenLogFile(const std::string& path, int extraFlags, std::string& refusal) {
 // another program can read it between lines). Writes go straight to the system, so there is
 // nothing left to flush at the close. A line that does not go in whole is taken out again,
 // so that the next line does not run on from half a line.
-void AppendToFile(int fd, std::string_view line) {
+bool AppendToFile(int fd, std::string_view line) {
     struct stat before {};
     const bool sized = ::fstat(fd, &before) == 0;
-    if (!WriteAll(fd, line) && sized) {
+    if (WriteAll(fd, line)) {
+        return true;
+    }
+    if (sized) {
         // Nothing more can be done when this fails as well; the line is lost either way.
         [[maybe_unused]] const int ignored = ::ftruncate(fd, before.st_size);
     }
+    return false;
 }
 
 }  // namespace
 
-Cerrorlog::Cerrorlog(std::string fileName, ClockSource& clock, std::ostream* refusals)
+Cerrorlog::Cerrorlog(FileAt file, ClockSource& clock, std::ostream* refusals)
     : m_clockSource(clock),
       m_refusals(refusals != nullptr ? *refusals : std::cerr),
       m_clock(std::make_unique<Ctimerclass>(clock)),
-      m_fileName(fileName.empty() ? std::string(kDefaultFileName) : std::move(fileName)) {
+      m_file(file.Name().empty() ? FileAt(std::string(kDefaultFileName)) : std::move(file)),
+      m_fileName(m_file.Shown()) {
     m_clock->Anchor();
-    if (!UsableFileName(m_fileName)) {
+    if (const std::string refusal = NameRefusal(m_fileName); !refusal.empty()) {
+        ReportRefusal(refusal);
         return;
     }
     // Emptied only once it is known to be a regular file of its own name.
     std::string refusal;
-    const int fd = OpenLogFile(m_fileName, 0, refusal);
+    bool otherNames = false;
+    const int fd = OpenLogFile(m_file, 0, refusal, &otherNames);
     if (fd < 0) {
         if (!refusal.empty()) {
             ReportRefusal(refusal);
         }
         return;
     }
-    [[maybe_unused]] const int emptied = ::ftruncate(fd, 0);
+    if (!otherNames) {
+        [[maybe_unused]] const int emptied = ::ftruncate(fd, 0);
+        ::close(fd);
+        return;
+    }
+    // The other names would be emptied too: a new empty file takes this name instead.
     ::close(fd);
+    std::string error;
+    if (!ReplaceFileAtomically(m_file, "", nullptr, error)) {
+        ReportRefusal(std::string(kOtherNames) + ", and no new file could take its name (" + error +
+                      ")");
+    }
 }
 
 Cerrorlog::~Cerrorlog() = default;
 
-void Cerrorlog::Write(std::string_view text, int code) {
+bool Cerrorlog::Write(std::string_view text, int code) {
     if (m_busy) {
-        return;
+        return false;
     }
     const BusyHold hold(m_busy);
     std::string notes;
@@ -204,19 +239,20 @@ void Cerrorlog::Write(std::string_view text, int code) {
         t = m_clock->Now();
         notes += kNewClockNote;
     }
-    if (!UsableFileName(m_fileName)) {
-        return;
+    if (!NameRefusal(m_fileName).empty()) {
+        return false;
     }
     std::string refusal;
-    const int fd = OpenLogFile(m_fileName, O_APPEND, refusal);
+    const int fd = OpenLogFile(m_file, O_APPEND, refusal);
     if (fd < 0) {
         if (!refusal.empty()) {
             ReportRefusal(refusal);
         }
-        return;
+        return false;
     }
-    AppendToFile(fd, ComposeLine(code, t, text, notes));
+    const bool written = AppendToFile(fd, ComposeLine(code, t, text, notes));
     ::close(fd);
+    return written;
 }
 
 void Cerrorlog::ReportRefusal(std::string_view why) {

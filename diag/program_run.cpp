@@ -2,7 +2,6 @@
 
 #include <iostream>
 
-#include "common/file_access.h"
 #include "common/number_text.h"
 #include "diag/driver_install.h"
 #include "diag/error_log.h"
@@ -34,6 +33,8 @@ struct ProgramRun::State {
     std::ostream& platformOut;
     std::ostream& errorOut;
     std::string programDirectory;
+    Folder programFolder;
+    std::string programWord;
     std::unique_ptr<Cerrorlog> log;
     std::unique_ptr<speakerclass> speaker;
     DriverState driver;
@@ -56,15 +57,30 @@ ProgramRun::~ProgramRun() {
 void ProgramRun::StartRecord(std::string_view version, std::string_view programWord,
                              std::string_view logDirectory, std::string_view logName) {
     State& state = *m_state;
-    state.programDirectory = CurrentDirectory();
+    state.programWord = programWord;
+    std::string problem;
+    state.programFolder = Folder::WorkingDirectory(&problem);
+    state.programDirectory = state.programFolder.Path();
+    state.log.reset();
 
-    std::string fileName;
-    if (LogFileName(state.programDirectory, programWord, logDirectory, logName, fileName)) {
-        state.log.reset();
-        state.log = std::make_unique<Cerrorlog>(fileName, state.clock, &state.errorOut);
+    FileAt logFile;
+    std::string logNote;
+    if (!state.programFolder.IsOpen()) {
+        // Any path made from it would name a place at the root of the file system.
+        state.errorOut << programWord << ": no program directory: " << problem
+                       << "; the program starts with its defaults and writes no file" << std::endl;
+    } else if (LogFileName(state.programFolder, programWord, logDirectory, logName, logFile,
+                           &logNote)) {
+        if (!logNote.empty()) {
+            state.errorOut << programWord << ": " << logNote << std::endl;
+        }
+        state.log = std::make_unique<Cerrorlog>(logFile, state.clock, &state.errorOut);
     }
     LogLine("------------------PROGRAM START--------------------", kRecordCode);
     LogLine("Program Version " + std::string(version), kRecordCode);
+    if (!logNote.empty()) {
+        LogLine(logNote, kDriverCode);
+    }
 
     if (!EnsureDriver(state.driver, state.backends, state.platformOut)) {
         LogLine(state.driver.errorText, kDriverCode);
@@ -93,17 +109,27 @@ void ProgramRun::EndRecord() {
     }
 }
 
-void ProgramRun::LogLine(std::string_view text, int code) {
-    if (!m_state->programDirectory.empty()) {
-        EnterDirectory(m_state->programDirectory);
+bool ProgramRun::LogLine(std::string_view text, int code) {
+    m_state->programFolder.Enter();
+    return m_state->log != nullptr && m_state->log->Write(text, code);
+}
+
+bool ProgramRun::Report(std::string_view text, int code) {
+    if (LogLine(text, code)) {
+        return true;
     }
-    if (m_state->log != nullptr) {
-        m_state->log->Write(text, code);
-    }
+    const std::string_view word =
+        m_state->programWord.empty() ? std::string_view("QuorvelII") : m_state->programWord;
+    m_state->errorOut << word << ": " << text << std::endl;
+    return false;
 }
 
 const std::string& ProgramRun::ProgramDirectory() const {
     return m_state->programDirectory;
+}
+
+const Folder& ProgramRun::ProgramFolder() const {
+    return m_state->programFolder;
 }
 
 bool ProgramRun::ShuttingDown() const {

@@ -7,6 +7,10 @@
 // StartRecord opens a run (program directory, empty log, start lines, driver check and
 // installation attempt, driver version line, speaker); EndRecord closes it (speaker released,
 // end line, log closed). LogLine writes to the log only between the two.
+//
+// The program directory is held open for the whole run, and the log is reached from it (see
+// LogFileName). A working directory that cannot be had (deleted before the start) leaves
+// the run without a program directory: it says so on the error stream and writes no file.
 
 #include <functional>
 #include <memory>
@@ -15,6 +19,7 @@
 #include <string_view>
 
 #include "common/cues.h"
+#include "common/folder.h"
 #include "diag/clock_source.h"
 
 namespace quorvel {
@@ -31,7 +36,9 @@ struct ProgramRunOptions {
     ClockSource* clock = nullptr;         // nullptr: the system clock
     PortBackendFactory portBackend;       // empty: the platform's backends, first that works
     std::ostream* platformOut = nullptr;  // the driver installer's platform lines; nullptr: stdout
-    std::ostream* errorOut = nullptr;  // a refused error-log file is reported here; nullptr: stderr
+    // A refused error-log file, a missing program directory and the reports that no log
+    // could take go here; nullptr: stderr.
+    std::ostream* errorOut = nullptr;
 };
 
 class ProgramRun final : public Cues {
@@ -46,10 +53,18 @@ public:
     void EndRecord();
 
     // Makes the program directory current, then writes one log line when the log is open.
-    void LogLine(std::string_view text, int code);
+    // True when the line is in the log.
+    bool LogLine(std::string_view text, int code);
+    // Writes the line to the log, or where the log cannot take it (no log, or its file
+    // refused) to the error stream, after the program word. True when it went to the log.
+    bool Report(std::string_view text, int code);
 
-    // The working directory at the moment StartRecord ran ("" before).
+    // The working directory at the moment StartRecord ran ("" before, and when it could not
+    // be had).
     const std::string& ProgramDirectory() const;
+    // The program directory held open (not open before StartRecord, and when the working
+    // directory could not be had).
+    const Folder& ProgramFolder() const;
     bool ShuttingDown() const;
     void SetShuttingDown(bool shuttingDown);
 

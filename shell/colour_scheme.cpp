@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "common/file_access.h"
 #include "shell/ini_store.h"
 #include "shell/settings_file.h"
+#include "shell/settings_text.h"
 
 namespace quorvel {
 namespace {
@@ -40,15 +40,19 @@ std::span<const ColourKey> ColourKeys() {
     return kColourKeys;
 }
 
-void LoadColourScheme(const std::string& path, ColourScheme& scheme) {
+FileState LoadColourScheme(const FileAt& path, ColourScheme& scheme) {
     scheme = ColourScheme{};
-    if (!FileReadable(path)) {
-        return;
+    FileState state = FileState::Missing;
+    const std::optional<std::string> bytes = ReadSettingsFile(path, state);
+    if (!bytes) {
+        return state;
     }
-    const IniFile file(path);
+    // Read once: the eighteen keys come from one text.
+    const IniText text(SettingsTextOf(*bytes));
     for (const ColourKey& key : kColourKeys) {
-        ReadIniInt(file, kColourSection, key.name, scheme.*key.field);
+        ReadIniInt(text, kColourSection, key.name, scheme.*key.field);
     }
+    return state;
 }
 
 Rgb ColourRgb(ColourValue colour) {

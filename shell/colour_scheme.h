@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/whole_file.h"
+
 namespace quorvel {
 
 using ColourValue = std::int32_t;
@@ -58,9 +60,11 @@ struct ColourKey {
 // The eighteen keys in the order they are read.
 std::span<const ColourKey> ColourKeys();
 
-// Sets every field to its default, then, when the file at `path` (a program path text) can be
-// read, replaces each field whose key holds a decimal integer. Nothing is reported.
-void LoadColourScheme(const std::string& path, ColourScheme& scheme);
+// Sets every field to its default, then, when the file at `path` can be read (and is no larger
+// than a settings file can be), replaces each field whose key holds a decimal integer.
+// Nothing is reported; what became of the file is returned, for a caller that wants to say
+// so.
+FileState LoadColourScheme(const FileAt& path, ColourScheme& scheme);
 
 struct Rgb {
     int red = 0;

@@ -12,32 +12,33 @@ std::string HardcopyName(std::int32_t counter) {
     return std::string(kHardcopyPrefix) + FormatNumber(4, 0, counter);
 }
 
-namespace {
-
-// The hardcopy directory with its final separator when it exists, otherwise "".
-std::string HardcopyDirectory(std::string_view programDirectory) {
-    // Without a program directory the hardcopy directory would be looked for at the root.
-    if (programDirectory.empty()) {
-        return {};
+Folder HardcopyFolder(const Folder& programFolder, std::string* note) {
+    const std::string relative = NativePath(kHardcopyDirectory);
+    FolderRefusal refusal = FolderRefusal::None;
+    const Folder folder = programFolder.Below(relative, &refusal);
+    if (folder.Searchable()) {
+        return folder;
     }
-    const std::string directory = ProgramPath(programDirectory, kHardcopyDirectory);
-    return DirectoryUsable(directory) ? directory : std::string();
+    if (refusal == FolderRefusal::Link && note != nullptr) {
+        *note = "The hardcopy directory " + programFolder.PathOf("Files/Hardcopies") +
+                " is reached through a symbolic link, which is not followed; hardcopies go "
+                "into " +
+                programFolder.Path();
+    }
+    return programFolder;
 }
 
-}  // namespace
-
-std::string HardcopyPath(std::string_view programDirectory, std::int32_t counter) {
-    return HardcopyDirectory(programDirectory) + HardcopyName(counter);
+FileAt HardcopyFile(const Folder& folder, std::int32_t counter) {
+    return FileAt(folder, HardcopyName(counter));
 }
 
-bool FreeHardcopyPath(std::string_view programDirectory, std::int32_t& counter, std::string& path) {
-    const std::string directory = HardcopyDirectory(programDirectory);
+bool FreeHardcopyFile(const Folder& folder, std::int32_t& counter, FileAt& file) {
     std::int32_t candidate = counter;
     for (std::int32_t skipped = 0; skipped <= kMaxSkippedHardcopies; ++skipped) {
-        const std::string name = directory + HardcopyName(candidate);
-        if (!NameTaken(name + ".jpg")) {
+        const FileAt name = HardcopyFile(folder, candidate);
+        if (!NameTaken(name.WithSuffix(".jpg"))) {
             counter = candidate;
-            path = name;
+            file = name;
             return true;
         }
         const std::int32_t next = NextHardcopyCounter(candidate);

@@ -23,7 +23,8 @@ public:
 };
 
 // The INI file at a file-system path. No caching: every read and every write is one access to the
-// file (a missing file reads as empty and is created by the first write).
+// file (a missing file reads as empty and is created by the first write). A file larger than
+// a settings file can be (see ReadSettingsFile) reads as empty and is never written.
 class IniFile final : public IniStore {
 public:
     explicit IniFile(std::string path);

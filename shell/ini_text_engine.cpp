@@ -53,13 +53,15 @@ public:
         }
         line = Line{};
         line.begin = m_pos;
-        const std::size_t lf = m_text.find('\n', m_pos);
-        if (lf == std::string_view::npos) {
+        const std::size_t lineEnd = m_text.find_first_of("\r\n", m_pos);
+        if (lineEnd == std::string_view::npos) {
             line.contentEnd = m_text.size();
             line.end = m_text.size();
         } else {
-            line.contentEnd = (lf > m_pos && m_text[lf - 1] == '\r') ? lf - 1 : lf;
-            line.end = lf + 1;
+            const bool crLf = m_text[lineEnd] == '\r' && lineEnd + 1 < m_text.size() &&
+                              m_text[lineEnd + 1] == '\n';
+            line.contentEnd = lineEnd;
+            line.end = lineEnd + (crLf ? 2 : 1);
         }
         m_pos = line.end;
         Classify(m_text.substr(line.begin, line.contentEnd - line.begin), line);

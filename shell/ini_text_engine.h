@@ -2,9 +2,9 @@
 // The INI text rules shared by IniFile and IniText, on text held in memory.
 //
 // Reading:
-// - A line ends at LF; a CR just before the LF belongs to the line end, so CR LF, LF-only and
-//   mixed files read alike. A lone CR is an ordinary (white space) character. The last line
-//   needs no line end. A UTF-8 byte-order mark before the first line is skipped.
+// - A line ends at CR LF, at LF or at a lone CR, so files of any of these line ends (and
+//   mixed ones) read alike. The last line needs no line end. A UTF-8 byte-order mark before
+//   the first line is skipped.
 // - A line whose first non-blank character is "[" and which holds a "]" starts a section; its
 //   name is the text between the "[" and the last "]", white space removed at both ends.
 //   Anything after that "]" is ignored.

@@ -98,7 +98,7 @@ bool EncodeJpeg(const RgbRows& picture, std::string& jpeg, std::string& error) {
     return encoded;
 }
 
-bool WriteJpegFile(const std::string& path, const RgbRows& picture, std::string& error,
+bool WriteJpegFile(const FileAt& path, const RgbRows& picture, std::string& error,
                    IfExists ifExists) {
     std::string jpeg;
     if (!EncodeJpeg(picture, jpeg, error)) {

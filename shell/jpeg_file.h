@@ -23,12 +23,12 @@ struct RgbRows {
 // refuses (no pixels, a side of 0 or beyond 65500, a stride shorter than a row).
 bool EncodeJpeg(const RgbRows& picture, std::string& jpeg, std::string& error);
 
-// Encodes the picture and makes the file at `path` (a file-system path) hold it. The file is
+// Encodes the picture and makes the file at `path` hold it. The file is
 // written as a whole and never through a link: when the write fails, an earlier file of that
 // name stays as it was and no part-written file is left under the name. With
 // IfExists::Refuse a name that is taken already (by a file or a link) is left alone and the
 // write fails with "File exists". False, with the reason in `error`, on failure.
-bool WriteJpegFile(const std::string& path, const RgbRows& picture, std::string& error,
+bool WriteJpegFile(const FileAt& path, const RgbRows& picture, std::string& error,
                    IfExists ifExists = IfExists::Replace);
 
 }  // namespace quorvel

@@ -16,7 +16,7 @@ enum class BackupOutcome {
 };
 
 // Makes path + ".BAK" an exact copy of `current`, the bytes just read from the settings file
-// at `path` (a file-system path), and checks the copy by reading it back. The backup is never
+// at `path`, and checks the copy by reading it back. The backup is never
 // written through a link: it is written beside its name, flushed and renamed onto it, so a
 // crash leaves the old backup or the new one whole. It takes `attributes` (those of the file
 // it copies), so it is never easier to read than the settings file. A backup that already
@@ -27,11 +27,13 @@ enum class BackupOutcome {
 // that died halfway, or by hand), and must not replace the last complete copy.
 //
 // On failure `failure` holds the reason.
-BackupOutcome BackUpSettings(const std::string& path, const std::string& current,
+BackupOutcome BackUpSettings(const FileAt& path, const std::string& current,
                              const FileAttributes* attributes, std::string_view next,
                              std::string& failure, const FileStepCheck& check = {});
 
 // The name of the backup of the settings file at `path`.
 std::string BackupPath(const std::string& path);
+// The backup's place: beside the settings file, in the same folder.
+FileAt BackupOf(const FileAt& path);
 
 }  // namespace quorvel

@@ -1,30 +1,33 @@
 #include "shell/settings_save.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "shell/settings_backup.h"
+#include "shell/settings_text.h"
 
 namespace quorvel {
 
 namespace {
 
-bool IsLink(const std::string& path) {
+bool IsLink(const FileAt& path) {
     struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    return ::fstatat(path.DirectoryFd(), path.Name().c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISLNK(info.st_mode);
 }
 
 // The attributes of the file a read of `path` reaches (through a link), for its backup.
-std::optional<FileAttributes> AttributesOfTarget(const std::string& path) {
+std::optional<FileAttributes> AttributesOfTarget(const FileAt& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstatat(path.DirectoryFd(), path.Name().c_str(), &info, 0) != 0 ||
+        !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
     return FileAttributes{static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
@@ -67,18 +70,20 @@ bool ProcessRuns(pid_t pid) {
 
 }  // namespace
 
-SettingsSaveResult SaveSettingsText(const std::string& path, std::string_view text,
+SettingsSaveResult SaveSettingsText(const FileAt& path, std::string_view text,
                                     const FileStepCheck& check) {
     SettingsSaveResult result;
     FileState state = FileState::Missing;
-    const std::optional<std::string> current = ReadWholeFile(path, state);
+    const std::optional<std::string> current = ReadSettingsFile(path, state);
     if (!current && state != FileState::Missing) {
-        result.failure = NotSaved(
-            path, "it is not a regular file that can be read, so it is left as it is", false);
+        const std::string why = state == FileState::TooLarge
+                                    ? UnreadReason(state)
+                                    : std::string("it is not a regular file that can be read");
+        result.failure = NotSaved(path.Shown(), why + ", so it is left as it is", false);
         return result;
     }
     const bool fileWasLink = IsLink(path);
-    const bool backupWasLink = current && IsLink(BackupPath(path));
+    const bool backupWasLink = current && IsLink(BackupOf(path));
 
     if (current) {
         const std::optional<FileAttributes> attributes = AttributesOfTarget(path);
@@ -87,17 +92,17 @@ SettingsSaveResult SaveSettingsText(const std::string& path, std::string_view te
                                check)) {
             case BackupOutcome::Made:
                 if (backupWasLink) {
-                    result.notes.push_back("The link " + BackupPath(path) +
+                    result.notes.push_back("The link " + BackupOf(path).Shown() +
                                            " was replaced by the backup; its target was left "
                                            "alone");
                 }
                 break;
             case BackupOutcome::KeptOlder:
-                result.notes.push_back("Kept the backup " + BackupPath(path) +
-                                       ": it holds settings that " + path + " lacks");
+                result.notes.push_back("Kept the backup " + BackupOf(path).Shown() +
+                                       ": it holds settings that " + path.Shown() + " lacks");
                 break;
             case BackupOutcome::Failed:
-                result.failure = NotSaved(path, failure, true);
+                result.failure = NotSaved(path.Shown(), failure, true);
                 return result;
         }
         if (*current == text) {
@@ -111,39 +116,43 @@ SettingsSaveResult SaveSettingsText(const std::string& path, std::string_view te
     std::string reason;
     if (!ReplaceFileAtomically(path, text, attributes ? &*attributes : nullptr, reason, check)) {
         result.failure =
-            NotSaved(path, "it could not be written (" + reason + ")", current.has_value());
+            NotSaved(path.Shown(), "it could not be written (" + reason + ")", current.has_value());
         return result;
     }
     if (fileWasLink) {
-        result.notes.push_back("The link " + path +
+        result.notes.push_back("The link " + path.Shown() +
                                " was replaced by the saved settings; its target was left alone");
     }
     result.saved = true;
     return result;
 }
 
-std::vector<std::string> RemoveStaleTemporaries(const std::string& path) {
-    namespace fs = std::filesystem;
-    const fs::path settings(path);
-    const std::string name = settings.filename().string();
+std::vector<std::string> RemoveStaleTemporaries(const FileAt& path) {
+    const std::string name = path.LeafName();
     const std::string prefixes[] = {name + ".tmp", BackupPath(name) + ".tmp"};
-    fs::path directory = settings.parent_path();
-    if (directory.empty()) {
-        directory = ".";
-    }
-
     std::vector<std::string> removed;
-    std::error_code error;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string entry = it->path().filename().string();
+    const int folder = path.OpenContainingFolder();
+    if (folder < 0) {
+        return removed;
+    }
+    // The entries are read from the folder the settings file lies in and removed from that
+    // same folder, never by a path that could lead elsewhere.
+    DIR* entries = ::fdopendir(folder);
+    if (entries == nullptr) {
+        ::close(folder);
+        return removed;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view entryName(entry->d_name);
         for (const std::string& prefix : prefixes) {
-            const std::optional<pid_t> owner = TemporaryOwner(entry, prefix);
-            if (owner && !ProcessRuns(*owner) && ::unlink(it->path().c_str()) == 0) {
-                removed.push_back(it->path().string());
+            const std::optional<pid_t> owner = TemporaryOwner(entryName, prefix);
+            if (owner && !ProcessRuns(*owner) &&
+                ::unlinkat(::dirfd(entries), entry->d_name, 0) == 0) {
+                removed.push_back(path.WithSuffix(entryName.substr(name.size())).Shown());
             }
         }
     }
+    ::closedir(entries);
     return removed;
 }
 

@@ -20,19 +20,19 @@ struct SettingsSaveResult {
     std::vector<std::string> notes;
 };
 
-// Makes the settings file at `path` (a file-system path) hold `text`:
+// Makes the settings file at `path` hold `text`:
 // 1. The file is read (through a link standing at its name, as the load read it). A file that
 //    exists but cannot be read, or is no regular file, is left alone and nothing is saved.
 // 2. Its bytes go to path + ".BAK" (see BackUpSettings); when that fails nothing is saved.
 // 3. `text` is written beside the file, flushed and renamed onto it, so the file is replaced
 //    at once; a link at its name is replaced itself, the file it points at is left alone.
 // A file that already holds `text` is not written again.
-SettingsSaveResult SaveSettingsText(const std::string& path, std::string_view text,
+SettingsSaveResult SaveSettingsText(const FileAt& path, std::string_view text,
                                     const FileStepCheck& check = {});
 
 // Removes the temporary files that an interrupted save left beside the settings file at `path`
 // and beside its backup (names ending in ".tmp" + process id + "-" + number) when the process
-// that made them runs no more. Returns the paths removed.
-std::vector<std::string> RemoveStaleTemporaries(const std::string& path);
+// that made them runs no more. Returns the paths of those removed.
+std::vector<std::string> RemoveStaleTemporaries(const FileAt& path);
 
 }  // namespace quorvel

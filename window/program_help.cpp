@@ -88,7 +88,8 @@ Keys:
 Files:
   QuorvelII.Cfg     every page's inputs, the window position and tab, in the program
                     directory; rewritten at every close, the previous one kept as
-                    QuorvelII.Cfg.BAK
+                    QuorvelII.Cfg.BAK (unless that backup holds settings the file lacks:
+                    it is then kept); a file beyond 1 MiB is not read, nor replaced
   ServerOptions.Opt
                     the optional colour scheme (section COLORS), read once at start
   SYSTEM/ERLOGS/QuorvelII.Log
@@ -99,6 +100,12 @@ Files:
                     does not exist)
   DriverTools/DrvLoad.sh
                     an optional script started when no port access works at start
+
+The folders SYSTEM, SYSTEM/ERLOGS, Files and Files/Hardcopies are not followed when they
+are symbolic links: their files then go into the program directory itself.
+
+Exit status: 0 done; 1 the close could not save the settings (the reason is in the error
+log, or on standard error where no log could be opened).
 )";
 }
 

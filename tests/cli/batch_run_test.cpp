@@ -3,9 +3,12 @@
 // their line and do not stop the batch, saving, and answers written as lines come in.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/batch_run.h"
@@ -230,6 +233,42 @@ private:
     std::ostringstream& m_copy;
     std::string m_pending;
 };
+
+// Standard input that fails after its first line, as a directory or a closed descriptor
+// fails every read.
+class FailingInput : public std::streambuf {
+public:
+    explicit FailingInput(std::string first) : m_first(std::move(first)) {
+        setg(m_first.data(), m_first.data(), m_first.data() + m_first.size());
+    }
+
+protected:
+    int_type underflow() override {
+        throw std::ios_base::failure("read", std::error_code(EISDIR, std::generic_category()));
+    }
+
+private:
+    std::string m_first;
+};
+
+// A read error is no end of input: the lines read are answered, then one line says why, the
+// status is 1, and nothing is saved.
+TEST(CliBatch, InputThatCannotBeReadEndsTheBatchWithStatusOne) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    FailingInput failing("Ratio=2\n");
+    std::istream in(&failing);
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string_view> args{"--batch", "--carry", "--settings", cfg,
+                                             "--save",  "RF",      "--only",     "LabelRatio"};
+    EXPECT_EQ(RunCli(args, in, out, err, kTestPage), kExitFailed);
+    EXPECT_EQ(out.str(), "LabelRatio\t2.00\n\n");
+    EXPECT_EQ(err.str(),
+              "quorvel-cli: cannot read the batch lines from standard input (Is a directory)\n");
+    EXPECT_FALSE(std::filesystem::exists(cfg));
+    EXPECT_EQ(in.exceptions(), std::ios::goodbit);
+}
 
 TEST(CliBatch, AnswersAreWrittenAndFlushedAsTheirLinesComeIn) {
     std::ostringstream flushed;

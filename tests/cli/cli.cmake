@@ -17,6 +17,9 @@ if(TARGET quorvel-cli)
     # Output that cannot be written is a failure, not a silent success.
     add_test(NAME cli_output_write_failure
              COMMAND sh -c "\"$0\" --list >/dev/full; test $? -eq 1" $<TARGET_FILE:quorvel-cli>)
+    # So is a batch whose standard input cannot be read (a directory, a closed descriptor).
+    add_test(NAME cli_batch_read_failure
+             COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/batch_read_failure.sh $<TARGET_FILE:quorvel-cli>)
 endif()
 
 # The window-against-program comparison runs the built program.

@@ -217,6 +217,23 @@ TEST(CliSettings, MissingFileIsAnErrorUnlessSaveWillCreateIt) {
     ExpectUsageError(RunLine({"RF", "--settings", dir.Path().string()}), "cannot read");
 }
 
+// A file far larger than any settings file (here a sparse terabyte) is refused at once, as
+// one that cannot be read, and --save leaves it as it is.
+TEST(CliSettings, FileBeyondTheSizeBoundIsAnErrorAndLeftAlone) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    WriteBytes(cfg, "[RF]\r\nRatio=3\r\n");
+    std::error_code error;
+    std::filesystem::resize_file(cfg, std::uintmax_t{1} << 40, error);
+    if (error) {
+        GTEST_SKIP() << "this file system holds no sparse terabyte";
+    }
+    ExpectUsageError(RunLine({"RF", "--settings", cfg}), "larger than 1 MiB");
+    ExpectUsageError(RunLine({"RF", "--settings", cfg, "--save", "Ratio=2"}), "larger than 1 MiB");
+    EXPECT_EQ(std::filesystem::file_size(cfg), std::uintmax_t{1} << 40);
+    EXPECT_FALSE(std::filesystem::exists(cfg + ".BAK"));
+}
+
 TEST(CliSettings, SaveRewritesOnlyThePagesSectionAfterABackup) {
     ScratchDirectory dir;
     const std::string cfg = dir.File("QuorvelII.Cfg");
@@ -232,6 +249,27 @@ TEST(CliSettings, SaveRewritesOnlyThePagesSectionAfterABackup) {
               "; kept\r\n[RF]\r\nratio=3.141592654\r\nOther=x\r\nBitRate=-7\r\nWord=0\r\n"
               "NonNrzCode=NO\r\n[MiscInfo]\r\nPageControl=2\r\n");
     EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t3.14");
+}
+
+// A settings file in UTF-16 with its byte-order mark (Notepad's "Unicode") reads as it
+// holds, and --save writes it back in the program's own form, other sections kept.
+TEST(CliSettings, Utf16FileIsReadAndSavedInTheProgramsOwnForm) {
+    ScratchDirectory dir;
+    const std::string cfg = dir.File("QuorvelII.Cfg");
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("; kept\r[RF]\rratio=3\r[MiscInfo]\rPageControl=2\r")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    WriteBytes(cfg, utf16);
+
+    const Outcome o = RunLine({"--settings", cfg, "--save", "RF", "BitRate=-7"});
+    ASSERT_EQ(o.status, kExitOk) << o.err;
+    EXPECT_EQ(Line(o.out, "LabelRatio"), "LabelRatio\t3.00");
+    EXPECT_EQ(ReadBytes(cfg + ".BAK"), utf16);
+    EXPECT_EQ(ReadBytes(cfg),
+              "; kept\r\n[RF]\r\nratio=3.000000000\r\nBitRate=-7\r\nWord=0\r\nNonNrzCode=NO\r\n"
+              "[MiscInfo]\r\nPageControl=2\r\n");
 }
 
 TEST(CliSettings, SaveCreatesAMissingFileWithoutABackup) {

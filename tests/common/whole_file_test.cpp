@@ -1,5 +1,6 @@
 // Whole-file writes never go through a link: a replacement renames onto the link itself, an
-// in-place rewrite refuses it, and a new file never takes a name that exists.
+// in-place rewrite refuses it (and a file with other names), and a new file never takes a
+// name that exists.
 #include "common/whole_file.h"
 
 #include <sys/stat.h>
@@ -67,6 +68,21 @@ TEST(RewriteFileInPlace, RefusesALink) {
     EXPECT_FALSE(RewriteFileInPlace(link.path, "new"));
     EXPECT_EQ(ReadBytes(link.victim), "precious");
     EXPECT_TRUE(fs::is_symlink(link.path));
+}
+
+// A file that has another name elsewhere is that other file too: it is replaced by a new file,
+// never rewritten in place.
+TEST(ReplaceWholeFile, FileWithOtherNamesIsReplacedAndTheOtherNameKept) {
+    ScratchDirectory dir;
+    const std::string victim = dir.File("victim");
+    WriteBytes(victim, "precious");
+    fs::create_hard_link(victim, dir.File("target"));
+    EXPECT_FALSE(RewriteFileInPlace(dir.File("target"), "new"));
+    EXPECT_EQ(ReadBytes(victim), "precious");
+    ASSERT_TRUE(ReplaceWholeFile(dir.File("target"), "new"));
+    EXPECT_EQ(ReadBytes(victim), "precious");
+    EXPECT_EQ(ReadBytes(dir.File("target")), "new");
+    EXPECT_EQ(fs::hard_link_count(victim), 1u);
 }
 
 TEST(ReplaceFileAtomically, GivesTheNewFileTheAttributesAndLeavesNoTemporary) {

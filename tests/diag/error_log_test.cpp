@@ -242,12 +242,18 @@ TEST_F(ErrorLogTest, FileNameLongerThan255CharactersKeepsNoFile) {
     kept.Write("kept", 1);
     EXPECT_EQ(Lines(NativeFile(fits)).size(), 1u);
 
-    // The name cut to 255 characters would be this other file: it is left alone.
+    // The name cut to 255 characters would be this other file: it is left alone, and the
+    // refusal is said once.
     std::ofstream(NativeFile(fits), std::ios::trunc) << "another file\n";
-    Cerrorlog refused(LogFile(tooLong), m_clock);
+    std::ostringstream refusals;
+    Cerrorlog refused(LogFile(tooLong), m_clock, &refusals);
     refused.Write("lost", 1);
+    refused.Write("lost again", 1);
     EXPECT_FALSE(fs::exists(NativeFile(tooLong)));
     EXPECT_EQ(Contents(NativeFile(fits)), "another file\n");
+    EXPECT_EQ(refusals.str(), "Error log " + LogFile(tooLong) +
+                                  " refused: its path is longer than 255 characters; its lines "
+                                  "are not written\n");
 }
 
 TEST_F(ErrorLogTest, VanishedDirectoryLosesTheLineUntilItIsBack) {
@@ -325,6 +331,26 @@ TEST_F(ErrorLogTest, DanglingLinkCreatesNoFileAtItsTarget) {
     log.Write("lost", 0);
     EXPECT_FALSE(fs::exists(m_dir / "made-through-the-link"));
     EXPECT_FALSE(refusals.str().empty());
+}
+
+// A log file with another name: the start does not empty the other file, and a name added
+// during the run (the directory is shared) makes later lines refused rather than written
+// into both.
+TEST_F(ErrorLogTest, FileWithOtherNamesIsNeverEmptiedNorExtended) {
+    std::ofstream(m_dir / "victim") << "precious\n";
+    fs::create_hard_link(m_dir / "victim", m_dir / "QuorvelII.Log");
+    std::ostringstream refusals;
+    Cerrorlog log(LogFile("QuorvelII.Log"), m_clock, &refusals);
+    log.Write("kept", 0);
+    EXPECT_EQ(Contents(m_dir / "victim"), "precious\n");
+    EXPECT_EQ(Lines(m_dir / "QuorvelII.Log").size(), 1u);
+
+    fs::create_hard_link(m_dir / "QuorvelII.Log", m_dir / "another");
+    log.Write("lost", 0);
+    EXPECT_EQ(Lines(m_dir / "another").size(), 1u);
+    EXPECT_EQ(refusals.str(), "Error log " + LogFile("QuorvelII.Log") +
+                                  " refused: it has other names (hard links); its lines are not "
+                                  "written\n");
 }
 
 // A link planted after the log was made (the directory is shared): later lines are refused.

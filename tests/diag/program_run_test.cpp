@@ -258,28 +258,26 @@ TEST_F(ProgramRunTest, CreateSpeakerReplacesTheSpeakerBeforeIt) {
     EXPECT_EQ(record->closes, 2);
 }
 
-TEST(LogFileNameTest, EmptyLogDirectoryGivesTheLogNameWithoutLookingAtTheDisk) {
-    std::string name;
-    ASSERT_TRUE(LogFileName("/no/such/place", "QuorvelII", "", "Run", name));
-    EXPECT_EQ(name, "Run.Log");
-    ASSERT_TRUE(LogFileName("/no/such/place", "QuorvelII", "", "", name));
-    EXPECT_EQ(name, "LogFile.Log");
-}
-
-TEST(LogFileNameTest, MissingLogDirectoryFallsBackToTheLogName) {
-    std::string name;
-    ASSERT_TRUE(
-        LogFileName("/no/such/place", "QuorvelII", "\\SYSTEM\\ERLOGS\\", "QuorvelII", name));
-    EXPECT_EQ(name, "QuorvelII.Log");
-}
-
-TEST(LogFileNameTest, ExistingLogDirectoryIsJoinedAsItStands) {
+TEST(LogFileNameTest, EmptyLogDirectoryGivesTheLogNameInTheProgramDirectory) {
     ScratchDirectory scratch;
+    const Folder program = Folder::AtPath(scratch.Path().string());
+    FileAt file;
+    ASSERT_TRUE(LogFileName(program, "QuorvelII", "", "Run", file));
+    EXPECT_EQ(file.Shown(), scratch.File("Run.Log"));
+    ASSERT_TRUE(LogFileName(program, "QuorvelII", "", "", file));
+    EXPECT_EQ(file.Shown(), scratch.File("LogFile.Log"));
+}
+
+TEST(LogFileNameTest, LogDirectoryIsTakenWhenItExists) {
+    ScratchDirectory scratch;
+    const Folder program = Folder::AtPath(scratch.Path().string());
+    FileAt file;
+    ASSERT_TRUE(LogFileName(program, "QuorvelII", "\\SYSTEM\\ERLOGS\\", "Other", file));
+    EXPECT_EQ(file.Shown(), scratch.File("Other.Log"));
+
     fs::create_directories(scratch.Path() / "SYSTEM" / "ERLOGS");
-    std::string name;
-    ASSERT_TRUE(
-        LogFileName(scratch.Path().string(), "QuorvelII", "\\SYSTEM\\ERLOGS\\", "Other", name));
-    EXPECT_EQ(name, scratch.Path().string() + "//SYSTEM/ERLOGS/QuorvelII.Log");
+    ASSERT_TRUE(LogFileName(program, "QuorvelII", "\\SYSTEM\\ERLOGS\\", "Other", file));
+    EXPECT_EQ(file.Shown(), scratch.File("SYSTEM/ERLOGS/QuorvelII.Log"));
 }
 
 // The program directory is taken as the system gives it: a "\\" in it is part of a name.
@@ -288,21 +286,16 @@ TEST(LogFileNameTest, BackslashInTheProgramDirectoryIsKept) {
     const fs::path program = scratch.Path() / "a\\b";
     fs::create_directories(program / "SYSTEM" / "ERLOGS");
     fs::create_directories(scratch.Path() / "a" / "b" / "SYSTEM" / "ERLOGS");
-    std::string name;
-    ASSERT_TRUE(
-        LogFileName(program.string(), "QuorvelII", "\\SYSTEM\\ERLOGS\\", "QuorvelII", name));
-    EXPECT_EQ(name, program.string() + "//SYSTEM/ERLOGS/QuorvelII.Log");
-
-    fs::remove_all(program / "SYSTEM");
-    ASSERT_TRUE(
-        LogFileName(program.string(), "QuorvelII", "\\SYSTEM\\ERLOGS\\", "QuorvelII", name));
-    EXPECT_EQ(name, "QuorvelII.Log");
+    FileAt file;
+    ASSERT_TRUE(LogFileName(Folder::AtPath(program.string()), "QuorvelII", "\\SYSTEM\\ERLOGS\\",
+                            "QuorvelII", file));
+    EXPECT_EQ(file.Shown(), program.string() + "/SYSTEM/ERLOGS/QuorvelII.Log");
 }
 
 TEST(LogFileNameTest, NothingGivenIsRefused) {
-    std::string name = "unchanged";
-    EXPECT_FALSE(LogFileName("/tmp", "", "", "", name));
-    EXPECT_EQ(name, "unchanged");
+    FileAt file("unchanged");
+    EXPECT_FALSE(LogFileName(Folder::AtPath("/tmp"), "", "", "", file));
+    EXPECT_EQ(file.Shown(), "unchanged");
 }
 
 }  // namespace

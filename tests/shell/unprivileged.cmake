@@ -6,7 +6,9 @@ if(TARGET quorvel_tests)
         SaveSettingsText BackUpSettings RemoveStaleTemporaries ReplaceWholeFile
         ReplaceFileAtomically RewriteFileInPlace CreateWholeFile ReadWholeFile ErrorLogTest
         IniFile FileReadable DirectoryUsable CopyFileBytes BackupFile EnterDirectory ProgramPath
-        FreeHardcopyPathTest HardcopyPathTest LogFileNameTest DriverToolsScriptTest CliSettings)
+        FreeHardcopyPathTest HardcopyPathTest LogFileNameTest DriverToolsScriptTest CliSettings
+        FolderBelow Steps/FolderBelow FolderWorkingDirectory FileAt ProgramRunFiles
+        SettingsFileSize Sizes/SettingsFileSize CliBatch)
     list(TRANSFORM QUORVEL_FILE_SAFETY_SUITES APPEND ".*")
     list(JOIN QUORVEL_FILE_SAFETY_SUITES ":" QUORVEL_FILE_SAFETY_FILTER)
     add_test(NAME file_safety_as_nobody

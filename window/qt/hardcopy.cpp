@@ -21,16 +21,20 @@ namespace quorvel {
 
 namespace {
 
+// The log code of a note on a saved hardcopy.
+constexpr int kHardcopyNoteCode = 1;
+
 // The file's full path for the failure text: a name relative to the current directory is
 // shown with that directory, so the user can tell where the program tried to write.
-std::string ShownPath(const std::string& path) {
+std::string ShownPath(const FileAt& file) {
+    const std::string path = file.Shown();
     if (!path.empty() && path.front() == '/') {
         return path;
     }
     return CurrentDirectory() + "/" + path;
 }
 
-bool WriteBitmapFile(const std::string& path, const QImage& picture, std::string& error) {
+bool WriteBitmapFile(const FileAt& path, const QImage& picture, std::string& error) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -55,23 +59,34 @@ void TakeHardcopy(TQuorvelMainForm& window) {
     ProgramRun& run = window.Run();
     // The window's own program directory: it is known from the start, while the run learns
     // it only once the start record has been written after the first frame.
-    TakeHardcopy(window.PanelScreen(), window.HardcopyImage(), window.HardcopyCounter(),
-                 window.ProgramDirectory(), run, run.Clock(),
-                 [&window](const std::string& text) { ShowFailureBox(&window, text); });
+    TakeHardcopy(
+        window.PanelScreen(), window.HardcopyImage(), window.HardcopyCounter(),
+        window.ProgramFolder(), run, run.Clock(),
+        [&window](const std::string& text) { ShowFailureBox(&window, text); },
+        [&run](const std::string& text) { run.LogLine(text, kHardcopyNoteCode); });
 }
 
 void TakeHardcopy(QWidget* panelScreen, QLabel* hardcopyImage, std::int32_t& counter,
-                  const std::string& programDirectory, Cues& cues, ClockSource& clock,
-                  const HardcopyFailureReport& report) {
-    std::string name;
-    if (!FreeHardcopyPath(programDirectory, counter, name)) {
+                  const Folder& programFolder, Cues& cues, ClockSource& clock,
+                  const HardcopyFailureReport& report, const HardcopyNote& note) {
+    if (!programFolder.IsOpen()) {
+        report("Cannot create a hardcopy: the program has no program directory to save it in");
+        return;
+    }
+    std::string linkNote;
+    const Folder folder = HardcopyFolder(programFolder, &linkNote);
+    if (!linkNote.empty() && note) {
+        note(linkNote);
+    }
+    FileAt file;
+    if (!FreeHardcopyFile(folder, counter, file)) {
         report("Cannot create a hardcopy: every file name from \"" +
-               ShownPath(HardcopyPath(programDirectory, counter) + ".jpg") + "\" on is taken");
+               ShownPath(HardcopyFile(folder, counter).WithSuffix(".jpg")) + "\" on is taken");
         return;
     }
     counter = NextHardcopyCounter(counter);
     std::string error;
-    if (!SaveWindowImage(panelScreen, hardcopyImage, panelScreen->height(), name, true,
+    if (!SaveWindowImage(panelScreen, hardcopyImage, panelScreen->height(), file, true,
                          panelScreen->width(), cues, clock, error)) {
         report(error);
         return;
@@ -79,7 +94,7 @@ void TakeHardcopy(QWidget* panelScreen, QLabel* hardcopyImage, std::int32_t& cou
     cues.SoundClick();
 }
 
-bool SaveWindowImage(QWidget* window, QLabel* scratchImage, int height, const std::string& name,
+bool SaveWindowImage(QWidget* window, QLabel* scratchImage, int height, const FileAt& name,
                      bool asJpeg, int width, Cues& cues, ClockSource& clock, std::string& error) {
     // The widget paints itself into the picture, so whatever lies over the window on the
     // screen does not come out in it. The scratch image takes the size of the picture but
@@ -91,7 +106,7 @@ bool SaveWindowImage(QWidget* window, QLabel* scratchImage, int height, const st
     const QImage picture =
         window->grab(QRect(0, 0, width, height)).toImage().convertToFormat(QImage::Format_RGB888);
 
-    const std::string path = WithoutExtension(name) + (asJpeg ? ".jpg" : ".bmp");
+    const FileAt path = name.WithName(WithoutExtension(name.Name()) + (asJpeg ? ".jpg" : ".bmp"));
     std::string reason;
     const bool saved = asJpeg
                            ? WriteJpegFile(path,

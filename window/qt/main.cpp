@@ -56,5 +56,8 @@ int main(int argc, char** argv) {
                      &quorvel::TQuorvelMainForm::RequestClose);
 
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    // A close that could not save the settings ends with status 1, so that a session manager
+    // or a script can tell that the inputs of this run were lost.
+    return window.SaveFailedAtClose() ? 1 : status;
 }

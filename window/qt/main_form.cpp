@@ -16,8 +16,8 @@
 #include <exception>
 #include <vector>
 
-#include "common/file_access.h"
 #include "common/qt/qt_text.h"
+#include "common/whole_file.h"
 #include "diag/program_run.h"
 #include "shell/colour_scheme.h"
 #include "shell/ini_store.h"
@@ -28,6 +28,7 @@
 #include "shell/qt/tab_control.h"
 #include "shell/settings_file.h"
 #include "shell/settings_save.h"
+#include "shell/settings_text.h"
 #include "shell/window_placement.h"
 #include "window/qt/hardcopy.h"
 #include "window/qt/page_forms.h"
@@ -140,7 +141,8 @@ void TQuorvelMainForm::FormShow() {
 }
 
 void TQuorvelMainForm::StartProgram() {
-    m_programDirectory = CurrentDirectory();
+    m_programFolder = Folder::WorkingDirectory(&m_programProblem);
+    m_programDirectory = m_programFolder.Path();
     // The start record follows the first frame (see WriteStartRecord); a window that never
     // gets one (closed at once, or without a screen) writes it when it shuts down.
     if (QWindow* window = windowHandle(); window != nullptr && !window->isExposed()) {
@@ -161,13 +163,16 @@ void TQuorvelMainForm::StartProgram() {
 
     ApplyColourScheme();
 
-    m_settingsPath = ProgramPath(m_programDirectory, "\\" + std::string(kSettingsFileName));
+    m_settingsFile = FileAt(m_programFolder, std::string(kSettingsFileName));
+    m_settingsPath = m_settingsFile.Shown();
     // A save cut short by a kill leaves its temporary files; the settings file and its backup
     // are whole all the same.
-    RemoveStaleTemporaries(m_settingsPath);
+    if (m_programFolder.IsOpen()) {
+        RemoveStaleTemporaries(m_settingsFile);
+    }
     // Without a settings file nothing selects a page; the page of the selected tab is shown
     // all the same, rather than the pages created visible lying one over the other.
-    if (!LoadSettings(m_settingsPath)) {
+    if (!LoadSettings(m_settingsFile)) {
         ShowSelectedPage();
     }
 
@@ -181,8 +186,12 @@ void TQuorvelMainForm::WriteStartRecord() {
     m_startRecordWritten = true;
     // The record takes the working directory as the program directory: the one the program
     // started in.
-    EnterDirectory(m_programDirectory);
+    m_programFolder.Enter();
     m_run.StartRecord(kProgramVersion, kProgramWord, kLogDirectory, kProgramWord);
+    for (const std::string& notice : m_startNotices) {
+        m_run.Report(notice, kSettingsFileCode);
+    }
+    m_startNotices.clear();
 }
 
 bool TQuorvelMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -195,26 +204,38 @@ bool TQuorvelMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TQuorvelMainForm::LoadSettings(const std::string& path) {
-    EnterDirectory(m_programDirectory);
-    if (!FileReadable(path)) {
+bool TQuorvelMainForm::LoadSettings(const FileAt& file) {
+    if (file.InFolder() && !file.ParentFolder().IsOpen()) {
         return false;
     }
+    m_programFolder.Enter();
+    // Read once, so that every page reads the same text.
+    FileState state = FileState::Missing;
+    const std::optional<std::string> bytes = ReadSettingsFile(file, state);
+    if (!bytes) {
+        if (state != FileState::Missing) {
+            m_startNotices.push_back(file.Shown() + ": " + UnreadReason(state) +
+                                     "; the pages start with their defaults, and the file is left "
+                                     "as it is");
+        }
+        return false;
+    }
+    const IniText text(SettingsTextOf(*bytes));
     for (TPageForm* page : m_pages) {
         if (page != nullptr) {
-            page->LoadSettings(path);
+            page->Model().LoadSettings(text);
         }
     }
 
     std::int32_t left = pos().x();
     std::int32_t top = pos().y();
-    const bool readLeft = ReadIniInt(path, kHostSection, kScreenPosXKey, left);
-    const bool readTop = ReadIniInt(path, kHostSection, kScreenPosYKey, top);
+    const bool readLeft = ReadIniInt(text, kHostSection, kScreenPosXKey, left);
+    const bool readTop = ReadIniInt(text, kHostSection, kScreenPosYKey, top);
     RestorePlace(readLeft, left, readTop, top);
 
     // A tab index outside the tabs (a hand-edited file) keeps the tab already selected.
     std::int32_t tab = m_tabControl->TabIndex();
-    if (ReadIniInt(path, kHostSection, kPageControlKey, tab)) {
+    if (ReadIniInt(text, kHostSection, kPageControlKey, tab)) {
         m_tabControl->SetTabIndex(tab);
     }
 
@@ -235,8 +256,8 @@ void TQuorvelMainForm::RestorePlace(bool readLeft, std::int32_t left, bool readT
     }
 }
 
-SettingsSaveResult TQuorvelMainForm::SaveSettings(const std::string& path) {
-    EnterDirectory(m_programDirectory);
+SettingsSaveResult TQuorvelMainForm::SaveSettings(const FileAt& file) {
+    m_programFolder.Enter();
     // The same typed writes in the same order as into a freshly deleted file, so the text is
     // byte for byte what writing the file key by key gives.
     IniText text;
@@ -249,12 +270,22 @@ SettingsSaveResult TQuorvelMainForm::SaveSettings(const std::string& path) {
     WriteIniInt(text, kHostSection, kScreenPosYKey, pos().y());
     WriteIniInt(text, kHostSection, kPageControlKey, m_tabControl->TabIndex());
 
-    SettingsSaveResult result = SaveSettingsText(path, text.Text(), m_fileStepCheck);
+    SettingsSaveResult result;
+    if (file.InFolder() && !file.ParentFolder().IsOpen()) {
+        result.failure =
+            "Your inputs were not saved: there is no program directory to keep them "
+            "in (" +
+            m_programProblem + ").";
+    } else {
+        result = SaveSettingsText(file, text.Text(), m_fileStepCheck);
+    }
+    // What the save did beyond the plain case (an older backup kept, a link replaced) is said
+    // in the log, or where no log takes it on standard error.
     for (const std::string& note : result.notes) {
-        m_run.LogLine(note, kSettingsFileCode);
+        m_run.Report(note, kSettingsFileCode);
     }
     if (!result.saved) {
-        m_run.LogLine(result.failure, kSettingsFileCode);
+        m_saveFailureLogged = m_run.Report(result.failure, kSettingsFileCode);
     }
     return result;
 }
@@ -288,12 +319,14 @@ void TQuorvelMainForm::ShutDown(bool askUser) {
     WriteStartRecord();
     m_run.SetShuttingDown(true);
     m_run.Clock().SleepMs(50);
-    const SettingsSaveResult saved = SaveSettings(m_settingsPath);
+    const SettingsSaveResult saved = SaveSettings(m_settingsFile);
     if (!saved.saved) {
-        // The user must know that the inputs of this run are not in the file.
+        // The user must know that the inputs of this run are not in the file, and so must
+        // whoever started the program (the exit status).
+        m_saveFailedAtClose = true;
         if (askUser) {
             m_ui->ShowMessage(saved.failure);
-        } else {
+        } else if (m_saveFailureLogged) {
             std::fprintf(stderr, "%s: %s\n", std::string(kProgramWord).c_str(),
                          saved.failure.c_str());
         }
@@ -361,8 +394,12 @@ TPageForm* TQuorvelMainForm::Page(int tabIndex) const {
 }
 
 void TQuorvelMainForm::ApplyColourScheme() {
-    LoadColourScheme(ProgramPath(m_programDirectory, "\\" + std::string(kOptionsFileName)),
-                     m_colourScheme);
+    const FileAt options(m_programFolder, std::string(kOptionsFileName));
+    if (const FileState state = LoadColourScheme(options, m_colourScheme);
+        state == FileState::TooLarge) {
+        m_startNotices.push_back(options.Shown() + ": " + UnreadReason(state) +
+                                 "; the colours keep their defaults");
+    }
     // "DeviceGuiLabelColor" is both the background of the window and its pages and the font
     // colour of the pages' main panels.
     const QColor label = ToQColor(m_colourScheme.deviceGuiLabelColor);

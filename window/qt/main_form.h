@@ -10,7 +10,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "common/folder.h"
 #include "common/qt/qt_interaction.h"
 #include "pages/page_registry.h"
 #include "shell/colour_scheme.h"
@@ -44,16 +46,23 @@ public:
     // Writes the start record now if it has not been written yet.
     void WriteStartRecord();
     bool StartRecordWritten() const { return m_startRecordWritten; }
-    // The working directory when the program started, which every file is found relative to.
+    // The working directory when the program started, which every file is found relative to
+    // ("" when it could not be had).
     const std::string& ProgramDirectory() const { return m_programDirectory; }
+    // The same directory held open; every file the program writes is reached from it. Not
+    // open when the working directory could not be had: nothing is then read or written.
+    const Folder& ProgramFolder() const { return m_programFolder; }
     // Reads the pages' sections and the window's place and tab; false (and nothing read) when
-    // the settings file cannot be read.
-    bool LoadSettings(const std::string& path);
+    // the settings file cannot be read. A file that exists but cannot be read is noted for
+    // the log.
+    bool LoadSettings(const FileAt& file);
     // Builds the whole settings text in memory (every page's section, then the window's keys)
     // and replaces the file with it in one step, after the old file has been backed up to
-    // ".BAK". A save that fails leaves the old file as it was and goes to the error log; what
-    // it did is returned.
-    SettingsSaveResult SaveSettings(const std::string& path);
+    // ".BAK". A save that fails leaves the old file as it was and goes to the error log (to
+    // the standard error stream where no log takes it); what it did is returned.
+    SettingsSaveResult SaveSettings(const FileAt& file);
+    // True when the close could not save the settings: the program then ends with status 1.
+    bool SaveFailedAtClose() const { return m_saveFailedAtClose; }
     // Hides every page, then shows the page of the current tab and runs its ShowValues.
     void ShowSelectedPage();
     // The shut-down sequence; runs once, and only after a start. Settings that could not be
@@ -114,6 +123,14 @@ private:
     std::int32_t m_hardcopyCounter = 0;
 
     std::string m_programDirectory;
+    Folder m_programFolder;
+    // Why there is no program folder, when there is none.
+    std::string m_programProblem;
+    FileAt m_settingsFile;
+    // What the start found worth a log line before the log was open.
+    std::vector<std::string> m_startNotices;
+    bool m_saveFailedAtClose = false;
+    bool m_saveFailureLogged = false;
     bool m_startRecordWritten = false;
     bool m_shutDown = false;
     std::array<TPageForm*, kPageCount> m_pages{};

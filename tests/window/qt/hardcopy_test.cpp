@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/resource.h>
@@ -109,8 +110,10 @@ struct HardcopyParts {
         scratch->lower();
     }
     void Take() {
-        TakeHardcopy(panel.get(), scratch, counter, QDir::currentPath().toStdString(), cues, clock,
-                     [this](const std::string& text) { failures.push_back(text); });
+        TakeHardcopy(
+            panel.get(), scratch, counter, Folder::AtPath(QDir::currentPath().toStdString()), cues,
+            clock, [this](const std::string& text) { failures.push_back(text); },
+            [this](const std::string& text) { notes.push_back(text); });
     }
 
     std::unique_ptr<QFrame> panel;
@@ -119,6 +122,7 @@ struct HardcopyParts {
     testing::FakeClock clock;
     ClickRecorder cues;
     std::vector<std::string> failures;
+    std::vector<std::string> notes;
 };
 
 class HardcopyTest : public QObject {
@@ -245,6 +249,40 @@ private slots:
                  QByteArray("precious"));
         QImage picture;
         QVERIFY(picture.load(hardcopies + "QuorvelIIHdcpy_3.jpg", "JPEG"));
+    }
+
+    // "Files" or "Files/Hardcopies" a link to a folder elsewhere (the program may run as
+    // root): the picture stays in the program directory, and the note says why.
+    void linkedHardcopyDirectoryIsNotFollowed_data() {
+        QTest::addColumn<QString>("linked");
+        QTest::newRow("Files") << QStringLiteral("Files");
+        QTest::newRow("Files/Hardcopies") << QStringLiteral("Files/Hardcopies");
+    }
+
+    void linkedHardcopyDirectoryIsNotFollowed() {
+        QFETCH(QString, linked);
+        ScratchWorkingDirectory dir;
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir(elsewhere.path()).mkpath(QStringLiteral("Hardcopies")));
+        QVERIFY(QDir(dir.Path()).mkpath(QStringLiteral("Files")));
+        if (linked == QStringLiteral("Files")) {
+            QVERIFY(QDir(dir.Path()).rmdir(QStringLiteral("Files")));
+        }
+        QVERIFY(QFile::link(linked == QStringLiteral("Files")
+                                ? elsewhere.path()
+                                : elsewhere.filePath(QStringLiteral("Hardcopies")),
+                            dir.File(linked)));
+
+        HardcopyParts parts;
+        parts.Take();
+        QVERIFY(parts.failures.empty());
+        QVERIFY(QFile::exists(dir.File(QStringLiteral("QuorvelIIHdcpy_0.jpg"))));
+        QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(elsewhere.filePath(QStringLiteral("Hardcopies"))).entryList(QDir::Files),
+                 QStringList());
+        QCOMPARE(parts.notes.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(parts.notes[0])
+                    .contains(QStringLiteral("is reached through a symbolic link")));
     }
 
     void fileThatCannotBeWrittenIsReportedAndTheCounterMovesOn() {

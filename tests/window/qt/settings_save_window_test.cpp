@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTest>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "common/interaction.h"
 #include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
+#include "shell/colour_scheme.h"
 #include "shell/ini_store.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/tab_control.h"
@@ -151,6 +153,104 @@ private slots:
                                      "keeps the settings of the last save."});
         QCOMPARE(ReadFileBytes(dir.File(kSettings)), good);
         QVERIFY(!session.notices.unexpected);
+    }
+
+    // Settings and options files far larger than any of this program (sparse terabytes):
+    // the start is not held up reading them, the pages and colours keep their defaults, the
+    // log says so once for each, and the close leaves the settings file as it is and says
+    // why.
+    void filesBeyondTheSizeBoundAreReadAsUnreadableAndLeftAlone() {
+        ScratchWorkingDirectory dir;
+        const std::uintmax_t terabyte = std::uintmax_t{1} << 40;
+        WriteFileBytes(dir.File(kSettings), "[MiscInfo]\r\nScreenPosX=130\r\n");
+        const QString options = dir.File(QStringLiteral("ServerOptions.Opt"));
+        WriteFileBytes(options, "[COLORS]\r\nDeviceGuiDataColor=255\r\n");
+        std::error_code error;
+        std::filesystem::resize_file(dir.FileText(kSettings), terabyte, error);
+        std::filesystem::resize_file(options.toStdString(), terabyte, error);
+        if (error) {
+            QSKIP("this file system holds no sparse terabyte");
+        }
+
+        ProgramSession session;
+        session.Start();
+        QCOMPARE(session.window->pos(), QPoint(100, 100));
+        QCOMPARE(session.window->Scheme(), ColourScheme{});
+        session.Close();
+        QCOMPARE(
+            session.notices.messages,
+            std::vector<std::string>{"Your inputs were not saved to " + dir.FileText(kSettings) +
+                                     ": it is larger than 1 MiB (1048576 bytes), so it is "
+                                     "left as it is."});
+        QCOMPARE(std::filesystem::file_size(dir.FileText(kSettings)), terabyte);
+        QVERIFY(!QFile::exists(dir.File(kBackup)));
+        const QByteArray log = ReadFileBytes(dir.File(QStringLiteral("QuorvelII.Log")));
+        QCOMPARE(log.count(": it is larger than 1 MiB (1048576 bytes); the pages start with their "
+                           "defaults, and the file is left as it is"),
+                 1);
+        QCOMPARE(log.count("ServerOptions.Opt: it is larger than 1 MiB (1048576 bytes); the "
+                           "colours keep their defaults"),
+                 1);
+    }
+
+    // The settings as another editor saves them: old Mac line ends, Notepad's UTF-16 with its
+    // byte-order mark, UTF-8 with one. They read as they are, and the close saves them in the
+    // program's own form, so that two starts do not lose them (the second close copying
+    // defaults over the backup).
+    void settingsSavedByAnotherEditorAreKept_data() {
+        QTest::addColumn<QString>("form");
+        for (const char* form : {"CR", "UTF-16LE", "UTF-16BE", "UTF-8 mark"}) {
+            QTest::newRow(form) << QString::fromLatin1(form);
+        }
+    }
+
+    void settingsSavedByAnotherEditorAreKept() {
+        QFETCH(QString, form);
+        ScratchWorkingDirectory dir;
+        const QByteArray good = GoodSettings(dir);
+        QByteArray foreign = good;
+        if (form == QStringLiteral("CR")) {
+            foreign.replace("\r\n", "\r");
+        } else if (form.startsWith(QStringLiteral("UTF-16"))) {
+            const bool little = form.endsWith(QStringLiteral("LE"));
+            foreign = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+            for (const char c : good) {
+                foreign.append(little ? c : '\0').append(little ? '\0' : c);
+            }
+        } else {
+            foreign.prepend("\xEF\xBB\xBF");
+        }
+        WriteFileBytes(dir.File(kSettings), foreign);
+
+        for (int start = 1; start <= 2; ++start) {
+            ProgramSession session;
+            session.Start();
+            QCOMPARE(session.window->pos(), QPoint(130, 120));
+            QCOMPARE(session.window->TabControl()->TabIndex(), 1);
+            session.Close();
+            QVERIFY(session.notices.messages.empty());
+            QCOMPARE(ReadFileBytes(dir.File(kSettings)), good);
+            QCOMPARE(ReadFileBytes(dir.File(kBackup)), start == 1 ? foreign : good);
+        }
+    }
+
+    // A settings file cut short (a save of an older version that died halfway) beside a fuller
+    // backup: the backup is kept rather than replaced, and the log says so.
+    void fullerBackupIsKeptAndTheLogSaysSo() {
+        ScratchWorkingDirectory dir;
+        const QByteArray good = GoodSettings(dir);
+        WriteFileBytes(dir.File(kBackup), good);
+        WriteFileBytes(dir.File(kSettings), "[MiscInfo]\r\nScreenPosX=130\r\n");
+        ProgramSession session;
+        session.Start();
+        session.Close();
+        QVERIFY(session.notices.messages.empty());
+        QCOMPARE(ReadFileBytes(dir.File(kBackup)), good);
+        const QByteArray log = ReadFileBytes(dir.File(QStringLiteral("QuorvelII.Log")));
+        QVERIFY2(log.contains("Kept the backup " + QFile::encodeName(dir.File(kBackup)) +
+                              ": it holds settings that " + QFile::encodeName(dir.File(kSettings)) +
+                              " lacks"),
+                 log.constData());
     }
 
     // The whole file is built in memory with the pages' own writes: it must be exactly what
