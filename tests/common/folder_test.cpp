@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/whole_file.h"
-#include "shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "diag/port_backend.h"
 #include "diag/program_run.h"
-#include "shell/scratch_directory.h"
+#include "support/scratch_directory.h"
 #include "support/fake_clock.h"
 #include "support/recording_port_backend.h"
 
