@@ -135,7 +135,7 @@ private slots:
     void titleShowsWhole() {
         QFETCH(QString, title);
         QFETCH(bool, inputBox);
-        CountingCues cues;
+        RecordingCues cues;
         DoublingModel model(cues);
         model.caption = ToStdString(title);
         std::unique_ptr<QDialog> window;
