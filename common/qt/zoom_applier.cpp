@@ -56,11 +56,6 @@ Q_DECLARE_METATYPE(quorvel::DesignedLayout)
 namespace quorvel {
 namespace {
 
-int ScaledUp(int length, double factor) {
-    // A size taken from text must not lose a pixel to rounding.
-    return static_cast<int>(std::ceil(length * factor - 1e-9));
-}
-
 int ScaledNearest(int length, double factor) {
     return static_cast<int>(std::lround(length * factor));
 }
@@ -68,7 +63,7 @@ int ScaledNearest(int length, double factor) {
 QSize ScaledSize(QSize size, double factor) {
     const auto dimension = [factor](int length) {
         return length >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX
-                                         : std::min(ScaledUp(length, factor), QWIDGETSIZE_MAX);
+                                         : std::min(ScaledNearest(length, factor), QWIDGETSIZE_MAX);
     };
     return QSize(dimension(size.width()), dimension(size.height()));
 }
@@ -143,10 +138,11 @@ void ZoomSpacing(QLayout* layout, const DesignedLayout& designed, double factor)
         grid->setHorizontalSpacing(scaled(designed.horizontalSpacing));
         grid->setVerticalSpacing(scaled(designed.verticalSpacing));
         for (int column = 0; column < designed.columnMinimum.size(); ++column) {
-            grid->setColumnMinimumWidth(column, ScaledUp(designed.columnMinimum[column], factor));
+            grid->setColumnMinimumWidth(column,
+                                        ScaledNearest(designed.columnMinimum[column], factor));
         }
         for (int row = 0; row < designed.rowMinimum.size(); ++row) {
-            grid->setRowMinimumHeight(row, ScaledUp(designed.rowMinimum[row], factor));
+            grid->setRowMinimumHeight(row, ScaledNearest(designed.rowMinimum[row], factor));
         }
     } else if (auto* form = qobject_cast<QFormLayout*>(layout)) {
         form->setHorizontalSpacing(scaled(designed.horizontalSpacing));
@@ -169,8 +165,9 @@ void ZoomLayout(QLayout* layout, double factor) {
         const QSize size = designed.spacers[index];
         if (spacer != nullptr && size.isValid()) {
             const QSizePolicy policy = spacer->sizePolicy();
-            spacer->changeSize(ScaledUp(size.width(), factor), ScaledUp(size.height(), factor),
-                               policy.horizontalPolicy(), policy.verticalPolicy());
+            spacer->changeSize(ScaledNearest(size.width(), factor),
+                               ScaledNearest(size.height(), factor), policy.horizontalPolicy(),
+                               policy.verticalPolicy());
         }
     }
     layout->invalidate();
@@ -203,10 +200,11 @@ void PlaceAtZoom(QWidget* widget, const QRect& designed, double factor) {
     widget->setGeometry(left, top, right - left, bottom - top);
 }
 
-// A window the user may size (a map window) keeps the size it has, in proportion.
+// A window the user may size (a map window) keeps the size it has, in proportion. A popup
+// (a menu, a list box's list) is sized by its owner each time it opens.
 void ResizeWindow(QWidget* window, double from, double to) {
     const QLayout* layout = window->layout();
-    if (!window->testAttribute(Qt::WA_Resized) || from == to ||
+    if (!window->testAttribute(Qt::WA_Resized) || from == to || window->windowType() == Qt::Popup ||
         (layout != nullptr && layout->sizeConstraint() == QLayout::SetFixedSize)) {
         return;
     }

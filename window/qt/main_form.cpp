@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -91,10 +92,13 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
 
     m_hardcopyImage = new QLabel(panel);
     m_hardcopyImage->setObjectName(QStringLiteral("HardcopyImage"));
-    PlaceWidget(m_hardcopyImage, QRect(QPoint(0, 0), panelArea.size()));
 
     m_tabControl = new TTabControl(panel);
-    PlaceWidget(m_tabControl, QRect(QPoint(0, 0), panelArea.size()));
+    // Both fill the panel, one over the other, at any zoom.
+    auto* fill = new QGridLayout(panel);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(m_hardcopyImage, 0, 0);
+    fill->addWidget(m_tabControl, 0, 0);
     for (int tab = 0; tab < kPageCount; ++tab) {
         m_tabControl->AddTab(ToQString(PageAt(tab).identity.tab));
     }
