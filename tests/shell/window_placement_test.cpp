@@ -100,8 +100,9 @@ TEST_P(FrameOnTwoScreens, MovesTheWholeWindowOntoTheScreenThatShowsMostOfIt) {
 INSTANTIATE_TEST_SUITE_P(
     Frames, FrameOnTwoScreens,
     ::testing::Values(FrameCase{"InsideStays", {100, 100, 470, 433}, 100, 100},
-                      FrameCase{"ZoomedPastTheBottom", {100, 100, 1410, 1299}, 0, 0},
-                      FrameCase{"PastTheRightEdgeOnly", {1500, 100, 940, 859}, 980, 100},
+                      FrameCase{"TallerThanTheScreen", {100, 100, 1410, 1299}, 100, 0},
+                      FrameCase{"PastTheRightEdgeOnly", {1200, 100, 940, 859}, 980, 100},
+                      FrameCase{"MoreOnTheSecondScreenGoesThere", {1500, 100, 940, 859}, 1920, 200},
                       FrameCase{"PastTheBottomOnly", {100, 600, 940, 859}, 100, 221},
                       FrameCase{"MostlyOnTheSecondScreen", {2000, 900, 940, 859}, 2000, 365},
                       FrameCase{"LargerThanTheSecondScreen", {2500, 300, 1410, 1299}, 1920, 200},
