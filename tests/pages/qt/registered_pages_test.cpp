@@ -17,6 +17,7 @@
 #include <string>
 
 #include "common/qt/zoom_applier.h"
+#include "common/qt/zoom_style.h"
 #include "pages/page_registry.h"
 #include "qt_support/form_checks.h"
 #include "qt_support/page_driving.h"
@@ -106,6 +107,9 @@ class RegisteredPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The program's style, whose marks follow the zoom.
+    void initTestCase() { QApplication::setStyle(new TZoomStyle); }
+
     // Each page with the scheme's default colours and with a data colour of the options file.
     void coloursFollowTheScheme_data() {
         QTest::addColumn<int>("tab");

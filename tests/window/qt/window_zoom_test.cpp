@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -17,6 +18,7 @@
 
 #include "common/qt/input_box.h"
 #include "common/qt/zoom_applier.h"
+#include "common/qt/zoom_style.h"
 #include "pages/page_registry.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/page_form.h"
@@ -109,6 +111,9 @@ class WindowZoomTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The program's style, as it starts.
+    void initTestCase() { QApplication::setStyle(new TZoomStyle); }
+
     void viewMenuFollowsAboutWithTheZoomItems() {
         ScratchWorkingDirectory dir;
         ProgramSession session;
@@ -159,6 +164,30 @@ private slots:
         session.Item("MenuZoomIn")->trigger();
         QCOMPARE(session.Percent(), 300);
         window.close();
+    }
+
+    // Check boxes and radio buttons are drawn for the widget's zoom; the designed size is the
+    // style's own.
+    void theStylesMarksFollowTheZoom() {
+        ScratchWorkingDirectory dir;
+        ProgramSession session;
+        session.Start();
+        const QWidget* box =
+            session.window->findChild<QWidget*>(QStringLiteral("CheckBoxNonNrzlCode"));
+        QVERIFY(box != nullptr);
+        const QStyle* style = QApplication::style();
+        const int designed = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
+        QCOMPARE(designed, QProxyStyle().pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box));
+        session.window->WindowZoom().SetZoom(Zoom::FromPercent(250));
+        QCOMPARE(style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box),
+                 static_cast<int>(std::lround(designed * 2.5)));
+        QCOMPARE(style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, box),
+                 static_cast<int>(std::lround(
+                     2.5 * QProxyStyle().pixelMetric(QStyle::PM_ExclusiveIndicatorHeight))));
+        // A metric of the style's own stays.
+        QCOMPARE(style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box),
+                 QProxyStyle().pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box));
+        session.window->close();
     }
 
     void shortcutsAndTheWheelStepTheZoom() {
