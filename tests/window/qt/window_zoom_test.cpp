@@ -25,6 +25,7 @@
 #include "shell/qt/tab_control.h"
 #include "shell/settings_file.h"
 #include "window/qt/main_form.h"
+#include "window/qt/page_forms.h"
 #include "window/qt/window_zoom.h"
 
 namespace quorvel {
@@ -242,6 +243,37 @@ private slots:
         session.Item("MenuActualSize")->trigger();
         CompareLayouts(LayoutOf(*session.window), created);
         session.window->close();
+    }
+
+    // A page's form made when the window is already zoomed (as one made when its tab is first
+    // shown would be) stands exactly as the form the window made at the start.
+    void aFormMadeAfterTheZoomMatchesOneMadeBefore_data() {
+        actualSizeGivesBackTheCreationLayout_data();
+    }
+    void aFormMadeAfterTheZoomMatchesOneMadeBefore() {
+        QFETCH(int, tab);
+        ScratchWorkingDirectory dir;
+        ProgramSession session;
+        session.Start();
+        TQuorvelMainForm& window = *session.window;
+        window.WindowZoom().SetZoom(Zoom::FromPercent(175));
+        TPageForm* before = window.Page(tab);
+        std::unique_ptr<TPageForm> later(
+            CreatePageForm(tab, *window.TabControl(), session.quiet.Run()));
+        before->show();
+        later->show();
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QList<QWidget*> made = before->findChildren<QWidget*>();
+        const QList<QWidget*> madeLater = later->findChildren<QWidget*>();
+        QCOMPARE(madeLater.size(), made.size());
+        for (int i = 0; i < made.size(); ++i) {
+            QCOMPARE(madeLater[i]->objectName(), made[i]->objectName());
+            QVERIFY2(madeLater[i]->geometry() == made[i]->geometry() || madeLater[i]->isWindow(),
+                     qPrintable(made[i]->objectName()));
+            QCOMPARE(madeLater[i]->font(), made[i]->font());
+        }
+        later.reset();
+        window.close();
     }
 
     void theZoomIsKeptInTheSettingsFile_data() {
