@@ -3,6 +3,7 @@
 // kept in the settings file; the windows opened from the window zoomed with it; a zoomed
 // window kept on its screen; the hardcopy taken at the zoom shown.
 #include <QApplication>
+#include <QDialog>
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <memory>
 
 #include "common/qt/input_box.h"
+#include "common/qt/qt_interaction.h"
 #include "common/qt/zoom_applier.h"
 #include "common/qt/zoom_style.h"
 #include "pages/page_registry.h"
@@ -364,6 +366,16 @@ private slots:
         window.MenuAboutClick();
         QCOMPARE(aboutSize, QSize(596, 426));
         QCOMPARE(titleSize, 2 * (QApplication::font().pointSizeF() + 3));
+
+        // A message box over a page, as the pages' notices open it.
+        qreal messagePoints = 0;
+        testing::AnswerNextModal([&](QWidget* modal) {
+            messagePoints =
+                modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font().pointSizeF();
+            static_cast<QDialog*>(modal)->accept();
+        });
+        QtInteraction(window.Page(0), session.quiet.Run()).ShowMessage("Frame too long");
+        QCOMPARE(messagePoints, 2 * QApplication::font().pointSizeF());
 
         // The page's popup menus follow the window back to the designed size.
         window.WindowZoom().SetZoom(Zoom());
