@@ -56,6 +56,8 @@ TWindowZoom::TWindowZoom(QWidget& window, QMenuBar& menu)
     connect(m_zoomIn, &QAction::triggered, this, [this] { SetZoom(m_zoom.In()); });
     connect(m_zoomOut, &QAction::triggered, this, [this] { SetZoom(m_zoom.Out()); });
     connect(m_actualSize, &QAction::triggered, this, [this] { SetZoom(Zoom()); });
+    // The window starts at the designed size, the smallest step.
+    m_zoomOut->setEnabled(false);
     qApp->installEventFilter(this);
 }
 

@@ -145,6 +145,7 @@ private slots:
         ProgramSession session;
         session.Start();
         TQuorvelMainForm& window = *session.window;
+        QVERIFY(!session.Item("MenuZoomOut")->isEnabled());
         for (int percent : {125, 150, 175, 200, 250, 300}) {
             session.Item("MenuZoomIn")->trigger();
             QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
