@@ -22,6 +22,8 @@ inline constexpr std::string_view kHostSection = "MiscInfo";
 inline constexpr std::string_view kScreenPosXKey = "ScreenPosX";
 inline constexpr std::string_view kScreenPosYKey = "ScreenPosY";
 inline constexpr std::string_view kPageControlKey = "PageControl";
+// The window's zoom in per cent (common/zoom.h).
+inline constexpr std::string_view kZoomKey = "Zoom";
 
 inline constexpr std::string_view kAbnormalTerminationText = "Abnormal Program Termination";
 inline constexpr int kAbnormalTerminationCode = 5000;

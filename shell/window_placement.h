@@ -28,4 +28,18 @@ inline constexpr int kReachableStripWidth = 100;
 bool PlacementReachable(std::int64_t left, std::int64_t top, int width,
                         std::span<const ScreenArea> screens);
 
+// A window's place on the screens: the top-left corner of its frame and its size.
+struct WindowFrame {
+    std::int64_t left = 0;
+    std::int64_t top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Where a window of this frame goes so that the whole of it lies on the screen that shows the
+// most of it (the first screen when none shows any): moved as little as it takes, and, when
+// it is larger than that screen, with its top-left corner (title and menu) on the screen's.
+// With no screens known the frame stays where it is.
+WindowFrame FrameOnScreen(WindowFrame frame, std::span<const ScreenArea> screens);
+
 }  // namespace quorvel

@@ -84,12 +84,16 @@ Keys:
   Menu, Shift+F10   open the menu of the panel that has the focus
   Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn, Ctrl+PgUp
                     the next or the previous page
+  Ctrl+Plus, Ctrl+=, Ctrl+Minus, Ctrl+0, Ctrl with the mouse wheel
+                    zoom the window in, out, or back to its actual size (View menu), in
+                    steps of 100, 125, 150, 175, 200, 250 and 300 %
 
 Files:
-  QuorvelII.Cfg     every page's inputs, the window position and tab, in the program
-                    directory; rewritten at every close, the previous one kept as
-                    QuorvelII.Cfg.BAK (unless that backup holds settings the file lacks:
-                    it is then kept); a file beyond 1 MiB is not read, nor replaced
+  QuorvelII.Cfg     every page's inputs, the window position, tab and zoom, in the
+                    program directory; rewritten at every close, the previous one kept
+                    as QuorvelII.Cfg.BAK (unless that backup holds settings the file
+                    lacks: it is then kept); a file beyond 1 MiB is not read, nor
+                    replaced
   ServerOptions.Opt
                     the optional colour scheme (section COLORS), read once at start
   SYSTEM/ERLOGS/QuorvelII.Log

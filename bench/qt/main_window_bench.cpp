@@ -1,7 +1,8 @@
 // The main window's close: the whole shut-down (settings saved with their backup, pages
 // destroyed, end record) and the settings save alone, in a scratch program directory whose
-// settings file holds all seven pages' sections. The clock does not sleep, so the 50 ms wait
-// of the shut-down is left out. Run with QT_QPA_PLATFORM=offscreen (set here when unset).
+// settings file holds all seven pages' sections; its start at a zoom, and a zoom step. The clock
+// does not sleep, so the 50 ms wait of the shut-down is left out. Run with
+// QT_QPA_PLATFORM=offscreen (set here when unset).
 
 #include <benchmark/benchmark.h>
 
@@ -19,6 +20,7 @@
 #include "shell/ini_store.h"
 #include "shell/settings_file.h"
 #include "window/qt/main_form.h"
+#include "window/qt/window_zoom.h"
 
 namespace {
 
@@ -150,5 +152,57 @@ void BM_WindowSaveSettings(benchmark::State& state) {
     QDir::setCurrent(previous);
 }
 BENCHMARK(BM_WindowSaveSettings)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// Start at the stored zoom (100 or 200 %): the window made, shown and its first events run.
+void BM_WindowStartAtZoom(benchmark::State& state) {
+    EnsureApplication();
+    QTemporaryDir scratch;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(scratch.path());
+    std::string settings = SevenPageSettings();
+    settings += "Zoom=" + std::to_string(state.range(0)) + "\r\n";
+    NoWaitClock clock;
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteSettings(scratch.path(), settings);
+        auto run = QuietRun(clock);
+        state.ResumeTiming();
+        auto window = std::make_unique<quorvel::TQuorvelMainForm>(*run);
+        window->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window->close();
+        window.reset();
+        run.reset();
+        state.ResumeTiming();
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_WindowStartAtZoom)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+// One step of the whole window's zoom and back, with every page made: 100 to 200 % and back,
+// the layouts run after each.
+void BM_ZoomStepAndBack(benchmark::State& state) {
+    EnsureApplication();
+    QTemporaryDir scratch;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(scratch.path());
+    WriteSettings(scratch.path(), SevenPageSettings());
+    NoWaitClock clock;
+    auto run = QuietRun(clock);
+    auto window = std::make_unique<quorvel::TQuorvelMainForm>(*run);
+    window->show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        window->WindowZoom().SetZoom(quorvel::Zoom::FromPercent(200));
+        QCoreApplication::processEvents();
+        window->WindowZoom().SetZoom(quorvel::Zoom());
+        QCoreApplication::processEvents();
+    }
+    window->close();
+    window.reset();
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_ZoomStepAndBack)->Unit(benchmark::kMillisecond)->Iterations(30);
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "common/qt/zoom_applier.h"
+
 namespace quorvel {
 namespace {
 
@@ -118,8 +120,10 @@ void TPictureView::SetPictureSource(std::function<Picture(QSizeF size)> source) 
 }
 
 void TPictureView::Refresh() {
+    // The picture is drawn for the room the view would have at the designed size, and then
+    // scaled to the view: its texts and marks grow with the window's zoom.
     if (m_source) {
-        SetPicture(m_source(QSizeF(size())));
+        SetPicture(m_source(QSizeF(size()) / ZoomOf(this).Factor()));
     }
 }
 

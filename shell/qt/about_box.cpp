@@ -12,6 +12,7 @@
 
 #include "common/qt/centre_on_screen.h"
 #include "common/qt/qt_text.h"
+#include "common/qt/zoom_applier.h"
 #include "diag/program_run.h"
 #include "shell/log_viewer.h"
 #include "shell/program_identity.h"
@@ -70,7 +71,7 @@ QPixmap ProgramIconPixmap() {
 QLabel* MakeLabel(QWidget* parent, const char* objectName, const QRect& geometry) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(objectName));
-    label->setGeometry(geometry);
+    PlaceWidget(label, geometry);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -96,7 +97,7 @@ TKelmorAboutBoxForm::TKelmorAboutBoxForm(QWidget* owner, ProgramRun& run)
     m_panel = new QFrame(this);
     m_panel->setObjectName(QStringLiteral("Panel1"));
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_panel->setGeometry(8, 8, 282, 161);
+    PlaceWidget(m_panel, QRect(8, 8, 282, 161));
 
     m_programIcon = MakeLabel(m_panel, "ProgramIcon", QRect(12, 12, kIconSize, kIconSize));
     m_programIcon->setScaledContents(true);
@@ -111,7 +112,7 @@ TKelmorAboutBoxForm::TKelmorAboutBoxForm(QWidget* owner, ProgramRun& run)
 
     m_logBrowseButton = new QPushButton(tr("View Logs"), m_panel);
     m_logBrowseButton->setObjectName(QStringLiteral("ButtonLogBrowse"));
-    m_logBrowseButton->setGeometry(195, 12, 75, 25);
+    PlaceWidget(m_logBrowseButton, QRect(195, 12, 75, 25));
     m_logBrowseButton->setAutoDefault(false);
     connect(m_logBrowseButton, &QPushButton::clicked, this,
             &TKelmorAboutBoxForm::ButtonLogBrowseClick);
@@ -131,7 +132,7 @@ TKelmorAboutBoxForm::TKelmorAboutBoxForm(QWidget* owner, ProgramRun& run)
 
     m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
-    m_okButton->setGeometry(111, 178, 75, 25);
+    PlaceWidget(m_okButton, QRect(111, 178, 75, 25));
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -23,6 +23,7 @@
 
 #include "common/qt/menu_items.h"
 #include "common/qt/qt_text.h"
+#include "common/qt/zoom_applier.h"
 #include "diag/program_run.h"
 #include "shell/qt/focus_mark.h"
 #include "shell/qt/scheme_colours.h"
@@ -98,6 +99,8 @@ TPageForm::TPageForm(PageFormContext& context)
     setObjectName(QStringLiteral("Page%1").arg(m_tabIndex));
     setWindowTitle(ToQString(m_model->PageCaption()));
     setGeometry(context.tabControl.ClientArea()->rect());
+    // The derived form builds its widgets in designed units, whatever the window's zoom.
+    BuildAtDesignedSize(this);
 
     // Only the shown page's copy is live: a shortcut of a hidden widget does not fire.
     auto* copy = new QShortcut(QKeySequence::Copy, this);

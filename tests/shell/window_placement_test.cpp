@@ -71,3 +71,50 @@ TEST(PlacementReachable, WithoutScreensEveryPositionCounts) {
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+struct FrameCase {
+    const char* name;
+    WindowFrame frame;
+    std::int64_t left;
+    std::int64_t top;
+};
+
+void PrintTo(const FrameCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FrameOnTwoScreens : public ::testing::TestWithParam<FrameCase> {};
+
+TEST_P(FrameOnTwoScreens, MovesTheWholeWindowOntoTheScreenThatShowsMostOfIt) {
+    const FrameCase& c = GetParam();
+    const WindowFrame placed = FrameOnScreen(c.frame, kTwoScreens);
+    EXPECT_EQ(placed.left, c.left);
+    EXPECT_EQ(placed.top, c.top);
+    EXPECT_EQ(placed.width, c.frame.width);
+    EXPECT_EQ(placed.height, c.frame.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, FrameOnTwoScreens,
+    ::testing::Values(FrameCase{"InsideStays", {100, 100, 470, 433}, 100, 100},
+                      FrameCase{"TallerThanTheScreen", {100, 100, 1410, 1299}, 100, 0},
+                      FrameCase{"PastTheRightEdgeOnly", {1200, 100, 940, 859}, 980, 100},
+                      FrameCase{"MoreOnTheSecondScreenGoesThere", {1500, 100, 940, 859}, 1920, 200},
+                      FrameCase{"PastTheBottomOnly", {100, 600, 940, 859}, 100, 221},
+                      FrameCase{"MostlyOnTheSecondScreen", {2000, 900, 940, 859}, 2000, 365},
+                      FrameCase{"LargerThanTheSecondScreen", {2500, 300, 1410, 1299}, 1920, 200},
+                      FrameCase{"OnNoScreenGoesToTheFirst", {-5000, -5000, 470, 433}, 0, 0},
+                      FrameCase{"AboveTheTop", {100, -50, 470, 433}, 100, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FrameOnScreen, WithoutScreensStaysWhereItIs) {
+    const WindowFrame placed = FrameOnScreen({-5000, 7000, 940, 859}, {});
+    EXPECT_EQ(placed.left, -5000);
+    EXPECT_EQ(placed.top, 7000);
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/qt/qt_text.h"
+#include "common/qt/zoom_style.h"
 #include "diag/program_run.h"
 #include "shell/program_identity.h"
 #include "shell/qt/application.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
     // The program's font, also for its dialogs; where Arial is missing, fontconfig gives its
     // metric twin (Liberation Sans).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    // Check boxes, radio buttons and scroll bars grow with the window's zoom.
+    QApplication::setStyle(new quorvel::TZoomStyle);
 
     quorvel::ProgramRun run;
     quorvel::TQuorvelMainForm window(run);

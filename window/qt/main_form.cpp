@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "common/qt/qt_text.h"
+#include "common/qt/zoom_applier.h"
 #include "common/whole_file.h"
 #include "diag/program_run.h"
 #include "shell/colour_scheme.h"
@@ -32,6 +34,7 @@
 #include "shell/window_placement.h"
 #include "window/qt/hardcopy.h"
 #include "window/qt/page_forms.h"
+#include "window/qt/window_zoom.h"
 
 namespace quorvel {
 namespace {
@@ -48,15 +51,6 @@ constexpr int kSettingsFileCode = 1;
 // that opened it is still on the stack below, inside a page.
 bool NestedEventLoopRunning() {
     return QThread::currentThread()->loopLevel() > 1;
-}
-
-std::vector<ScreenArea> ScreenAreas() {
-    std::vector<ScreenArea> areas;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        areas.push_back({area.left(), area.top(), area.width(), area.height()});
-    }
-    return areas;
 }
 
 }  // namespace
@@ -78,6 +72,7 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
     m_aboutItem->setObjectName(QStringLiteral("MenuAbout"));
     connect(m_hardcopyItem, &QAction::triggered, this, &TQuorvelMainForm::Hardcopy1Click);
     connect(m_aboutItem, &QAction::triggered, this, &TQuorvelMainForm::MenuAboutClick);
+    m_zoom = new TWindowZoom(*this, *menu);
     setMenuBar(menu);
 
     auto* client = new QWidget(this);
@@ -90,16 +85,20 @@ TQuorvelMainForm::TQuorvelMainForm(ProgramRun& run, QWidget* parent)
     auto* panel = new QFrame(client);
     panel->setObjectName(QStringLiteral("PanelScreen"));
     panel->setFrameShape(QFrame::NoFrame);
-    panel->setGeometry(0, kClientHeight - kPanelScreenHeight, kClientWidth, kPanelScreenHeight);
+    const QRect panelArea(0, kClientHeight - kPanelScreenHeight, kClientWidth, kPanelScreenHeight);
+    PlaceWidget(panel, panelArea);
     SetBackgroundColour(panel, QApplication::palette().color(QPalette::Window));
     m_panelScreen = panel;
 
     m_hardcopyImage = new QLabel(panel);
     m_hardcopyImage->setObjectName(QStringLiteral("HardcopyImage"));
-    m_hardcopyImage->setGeometry(panel->rect());
 
     m_tabControl = new TTabControl(panel);
-    m_tabControl->setGeometry(panel->rect());
+    // Both fill the panel, one over the other, at any zoom.
+    auto* fill = new QGridLayout(panel);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(m_hardcopyImage, 0, 0);
+    fill->addWidget(m_tabControl, 0, 0);
     for (int tab = 0; tab < kPageCount; ++tab) {
         m_tabControl->AddTab(ToQString(PageAt(tab).identity.tab));
     }
@@ -232,6 +231,11 @@ bool TQuorvelMainForm::LoadSettings(const FileAt& file) {
     const bool readLeft = ReadIniInt(text, kHostSection, kScreenPosXKey, left);
     const bool readTop = ReadIniInt(text, kHostSection, kScreenPosYKey, top);
     RestorePlace(readLeft, left, readTop, top);
+    // A missing or unreadable zoom is the designed size; one that would take the window off
+    // its screen moves the window onto it.
+    std::int32_t zoom = Zoom().Percent();
+    ReadIniInt(text, kHostSection, kZoomKey, zoom);
+    m_zoom->SetZoom(Zoom::FromPercent(zoom));
 
     // A tab index outside the tabs (a hand-edited file) keeps the tab already selected.
     std::int32_t tab = m_tabControl->TabIndex();
@@ -269,6 +273,7 @@ SettingsSaveResult TQuorvelMainForm::SaveSettings(const FileAt& file) {
     WriteIniInt(text, kHostSection, kScreenPosXKey, pos().x());
     WriteIniInt(text, kHostSection, kScreenPosYKey, pos().y());
     WriteIniInt(text, kHostSection, kPageControlKey, m_tabControl->TabIndex());
+    WriteIniInt(text, kHostSection, kZoomKey, m_zoom->Current().Percent());
 
     SettingsSaveResult result;
     if (file.InFolder() && !file.ParentFolder().IsOpen()) {

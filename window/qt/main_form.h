@@ -1,9 +1,10 @@
 #pragma once
-// The main window: a fixed-size window whose client area (470 x 415) is the tab control with
-// the seven calculator pages, under a menu bar with "Hardcopy" and "About". It owns the
-// program's life: the first showing starts the program (start record, pages, colours,
-// settings), a tab change shows the chosen page, and closing shuts the program down (settings
-// saved with a backup, pages destroyed, end record).
+// The main window: a fixed-size window whose client area (470 x 415 at the designed size, and
+// as much larger as its zoom) is the tab control with the seven calculator pages, under a
+// menu bar with "Hardcopy", "About" and "View". It owns the program's life: the first showing
+// starts the program (start record, pages, colours, settings), a tab change shows the chosen
+// page, and closing shuts the program down (settings saved with a backup, pages destroyed,
+// end record).
 
 #include <QMainWindow>
 
@@ -26,6 +27,7 @@ namespace quorvel {
 class ProgramRun;
 class TPageForm;
 class TTabControl;
+class TWindowZoom;
 
 class TQuorvelMainForm final : public QMainWindow {
     Q_OBJECT
@@ -78,6 +80,8 @@ public:
     TTabControl* TabControl() const { return m_tabControl; }
     QWidget* PanelScreen() const { return m_panelScreen; }
     QLabel* HardcopyImage() const { return m_hardcopyImage; }
+    // The window's zoom and its "View" menu.
+    TWindowZoom& WindowZoom() const { return *m_zoom; }
     ProgramRun& Run() { return m_run; }
     const ColourScheme& Scheme() const { return m_colourScheme; }
     const std::string& SettingsPath() const { return m_settingsPath; }
@@ -143,6 +147,7 @@ private:
     QLabel* m_hardcopyImage = nullptr;
     QAction* m_hardcopyItem = nullptr;
     QAction* m_aboutItem = nullptr;
+    TWindowZoom* m_zoom = nullptr;
 };
 
 }  // namespace quorvel

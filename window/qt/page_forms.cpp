@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/qt/zoom_applier.h"
 #include "diag/program_run.h"
 #include "pages/page_registry.h"
 
@@ -31,6 +32,8 @@ TPageForm* CreatePageForm(int tabIndex, TTabControl& tabControl, ProgramRun& run
     // pages exist, so showing several at creation only to hide them again made Qt lay out
     // and polish pages nobody sees, on the way to the first frame.
     form->hide();
+    // A form made after the window was zoomed takes its zoom.
+    FollowZoom(form);
     return form;
 }
 

@@ -1,25 +1,31 @@
 // Every registered page, as the window makes it: its colours follow the colour scheme, and it
 // serves the screen reader, the clipboard and the keyboard: each value has a name from its
 // caption and unit, no two value labels of a page share one, Ctrl+C gives one line per value
-// with the exact text shown, and every panel with a popup menu takes the focus with Tab.
+// with the exact text shown, and every panel with a popup menu takes the focus with Tab. At
+// every step of the window's zoom no value is clipped.
 // Pages that join the registry are covered as they land.
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QClipboard>
+#include <QHash>
 #include <QLabel>
 #include <QSet>
 #include <QTest>
 
 #include <string>
 
+#include "common/qt/zoom_applier.h"
+#include "common/qt/zoom_style.h"
 #include "pages/page_registry.h"
+#include "qt_support/form_checks.h"
 #include "qt_support/page_driving.h"
 #include "qt_support/page_host.h"
 #include "qt_support/window_fixture.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/scheme_colours.h"
+#include "shell/qt/tab_control.h"
 
 namespace quorvel {
 namespace {
@@ -65,6 +71,34 @@ void AddPageRows() {
     }
 }
 
+// The longest texts the pages show: a DMS angle, 12-digit feet, the guarded math functions'
+// error value, and nine digits.
+const QStringList kLongestTexts{QStringLiteral("-179 59 59.999"), QStringLiteral("-888888888888"),
+                                QStringLiteral("9.9999999999E26"), QStringLiteral("888888888")};
+
+// The page's value labels.
+QList<QLabel*> ValueLabels(const TPageForm& page) {
+    QList<QLabel*> labels;
+    for (const DisplayItem& item : page.Model().Display()) {
+        if (auto* label = page.findChild<QLabel*>(QString::fromStdString(item.name))) {
+            labels.append(label);
+        }
+    }
+    return labels;
+}
+
+// Whether the label shows `text` whole once its page has been laid out again for it; the
+// label's own text comes back after.
+bool ShowsWhole(QLabel* label, const QString& text) {
+    const QString shown = label->text();
+    label->setText(text);
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const bool whole = label->fontMetrics().horizontalAdvance(text) <= label->width();
+    label->setText(shown);
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    return whole;
+}
+
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -73,6 +107,9 @@ class RegisteredPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The program's style, whose marks follow the zoom.
+    void initTestCase() { QApplication::setStyle(new TZoomStyle); }
+
     // Each page with the scheme's default colours and with a data colour of the options file.
     void coloursFollowTheScheme_data() {
         QTest::addColumn<int>("tab");
@@ -157,6 +194,48 @@ private slots:
         QTest::keyClick(&host.window, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(),
                  expected.isEmpty() ? QStringLiteral("before") : expected);
+    }
+
+    // Each page at each zoom step: every widget shows its text whole and lies in its panel,
+    // and every long text that a value label holds at the designed size it holds at the step.
+    void noValueIsClippedAtAnyZoomStep_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("percent");
+        for (int tab = 0; tab < kPageCount; ++tab) {
+            for (int percent : Zoom::kSteps) {
+                const std::string page(PageAt(tab).identity.section);
+                QTest::newRow((page + " " + std::to_string(percent)).c_str()) << tab << percent;
+            }
+        }
+    }
+    void noValueIsClippedAtAnyZoomStep() {
+        QFETCH(int, tab);
+        QFETCH(int, percent);
+        ShownPage host(tab);
+        QHash<QLabel*, QStringList> heldAtDesignedSize;
+        for (QLabel* label : ValueLabels(*host.page)) {
+            for (const QString& text : kLongestTexts) {
+                if (ShowsWhole(label, text)) {
+                    heldAtDesignedSize[label].append(text);
+                }
+            }
+        }
+        // The host window stands for the main window's panel: fixed, with the tab control
+        // placed on it.
+        host.window.setFixedSize(host.window.size());
+        PlaceWidget(host.tabs, host.window.rect());
+        ApplyZoom(&host.window, Zoom::FromPercent(percent));
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        // The page fills its tab, and the tabs fill the window, which grew with the zoom.
+        QVERIFY(host.window.rect().contains(host.tabs->geometry()));
+        QCOMPARE(host.page->size(), host.tabs->ClientArea()->size());
+        testing::CompareEveryWidgetFits(*host.page);
+        for (auto it = heldAtDesignedSize.cbegin(); it != heldAtDesignedSize.cend(); ++it) {
+            for (const QString& text : it.value()) {
+                QVERIFY2(ShowsWhole(it.key(), text),
+                         qPrintable(it.key()->objectName() + " clips " + text));
+            }
+        }
     }
 
     void everyMenuPanelTakesTheFocusWithTab_data() { AddPageRows(); }

@@ -138,7 +138,8 @@ private slots:
 
         QMenuBar* menu = window.findChild<QMenuBar*>(QStringLiteral("MainMenu1"));
         QVERIFY(menu != nullptr);
-        QCOMPARE(menu->actions().size(), 2);
+        // "Hardcopy" and "About", then the "View" menu of the zoom.
+        QCOMPARE(menu->actions().size(), 3);
         QCOMPARE(menu->actions()[0]->objectName(), QStringLiteral("Hardcopy1"));
         QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Hardcopy"));
         QCOMPARE(menu->actions()[1]->objectName(), QStringLiteral("MenuAbout"));

@@ -271,6 +271,7 @@ private slots:
         WriteIniInt(reference, "MiscInfo", "ScreenPosX", 111);
         WriteIniInt(reference, "MiscInfo", "ScreenPosY", 122);
         WriteIniInt(reference, "MiscInfo", "PageControl", 1);
+        WriteIniInt(reference, "MiscInfo", "Zoom", 100);
         session.Close();
         const QByteArray saved = ReadFileBytes(dir.File(kSettings));
         QVERIFY(saved.contains("[Number]\r\nBase10Value=48879\r\n"));
