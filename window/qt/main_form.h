@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -74,7 +75,14 @@ public:
     // line, shut-down, abnormal end.
     [[noreturn]] static void OnAbnormalTermination();
 
-    TPageForm* Page(int tabIndex) const;
+    // The form of the page at a tab index, built now if it has not been yet (a page's form is
+    // built when its tab is first shown); nullptr outside the tabs, before the start and after
+    // the shut-down.
+    TPageForm* Page(int tabIndex);
+    // The form of the page if it has been built, else nullptr.
+    TPageForm* BuiltPage(int tabIndex) const;
+    // The page's model, whether or not its form has been built; nullptr where Page is.
+    PageModel* PageModelAt(int tabIndex);
     TTabControl* TabControl() const { return m_tabControl; }
     QWidget* PanelScreen() const { return m_panelScreen; }
     QLabel* HardcopyImage() const { return m_hardcopyImage; }
@@ -110,6 +118,12 @@ private:
     void FormCreate();
     void FormShow();
     void RestorePlace(bool readLeft, std::int32_t left, bool readTop, std::int32_t top);
+    // The one place a page's form is made, over the model that has held the page until then:
+    // whatever a form takes at creation (the colour scheme) it is given here.
+    TPageForm* BuildPageForm(int tabIndex);
+    // Gives one page's form the colour scheme: its background and the colours of its main
+    // panels, headings and reference result label.
+    void ColourPage(TPageForm& page);
     // The shut-down; `askUser` false where no message box may open (the window is being
     // destroyed, or the process ends abnormally): a failed save then goes to the standard
     // error stream besides the log.
@@ -133,6 +147,9 @@ private:
     bool m_saveFailureLogged = false;
     bool m_startRecordWritten = false;
     bool m_shutDown = false;
+    // Each page is its model from the start to the shut-down; its form, once built, holds the
+    // model and the model's slot here is empty.
+    std::array<std::unique_ptr<PageModel>, kPageCount> m_pageModels;
     std::array<TPageForm*, kPageCount> m_pages{};
     QtInteraction m_ownUi;
     Interaction* m_ui = &m_ownUi;

@@ -53,7 +53,7 @@ std::int32_t HostKey(const QString& settings, std::string_view key) {
 QList<int> VisiblePages(const TQuorvelMainForm& window) {
     QList<int> visible;
     for (int tab = 0; tab < kPageCount; ++tab) {
-        if (window.Page(tab) != nullptr && window.Page(tab)->isVisible()) {
+        if (window.BuiltPage(tab) != nullptr && window.BuiltPage(tab)->isVisible()) {
             visible.append(tab);
         }
     }
@@ -380,6 +380,13 @@ private slots:
         ProgramSession session;
         session.Start();
         TQuorvelMainForm& window = *session.window;
+        // A page's form is built when its tab is first shown, and takes the scheme then.
+        QCOMPARE(window.BuiltPage(3), nullptr);
+        QCOMPARE(BackgroundColour(window.Page(3)), page);
+        const auto* panel3 =
+            window.Page(3)->findChild<QWidget*>(ToQString(PageAt(3).colours.mainPanels.front()));
+        QVERIFY(panel3 != nullptr);
+        QCOMPARE(FontColour(panel3), page);
         auto* reference = new QLabel(window.Page(0));
         reference->setObjectName(ToQString(PageAt(0).colours.referenceLabel));
         window.ApplyColourScheme();
