@@ -148,7 +148,7 @@ void TQuorvelMainForm::StartProgram() {
     if (QWindow* window = windowHandle(); window != nullptr && !window->isExposed()) {
         window->installEventFilter(this);
     } else {
-        QMetaObject::invokeMethod(this, &TQuorvelMainForm::WriteStartRecord, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &TQuorvelMainForm::AfterFirstFrame, Qt::QueuedConnection);
     }
 
     g_terminationWindow = this;
@@ -181,6 +181,11 @@ void TQuorvelMainForm::StartProgram() {
     setWindowTitle(ToQString(kProgramWord) + ToQString(kCaptionInfix) + ToQString(kProgramVersion));
 }
 
+void TQuorvelMainForm::AfterFirstFrame() {
+    WriteStartRecord();
+    emit FirstFrameShown();
+}
+
 void TQuorvelMainForm::WriteStartRecord() {
     if (m_startRecordWritten) {
         return;
@@ -201,7 +206,7 @@ bool TQuorvelMainForm::eventFilter(QObject* watched, QEvent* event) {
         windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
         // Queued, so that the frame is painted and on screen before the record is written.
-        QMetaObject::invokeMethod(this, &TQuorvelMainForm::WriteStartRecord, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &TQuorvelMainForm::AfterFirstFrame, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -99,6 +99,11 @@ public:
     // with it.
     void SetFileStepCheck(FileStepCheck check) { m_fileStepCheck = std::move(check); }
 
+signals:
+    // The window's first frame is on screen (or, for a window that never shows one, its
+    // start has ended): what the first frame need not wait for can be done now.
+    void FirstFrameShown();
+
 public slots:
     // Closes the window as its close box does. While a dialog or message box runs its own
     // event loop, that dialog is cancelled first and the close follows once the command
@@ -117,6 +122,8 @@ protected:
 private:
     void FormCreate();
     void FormShow();
+    // Runs once the first frame is on screen: the start record, then FirstFrameShown.
+    void AfterFirstFrame();
     void RestorePlace(bool readLeft, std::int32_t left, bool readTop, std::int32_t top);
     // The one place a page's form is made, over the model that has held the page until then:
     // whatever a form takes at creation (the colour scheme) it is given here.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -105,13 +106,16 @@ private slots:
     void startRecordFollowsTheFirstFrame() {
         ScratchWorkingDirectory dir;
         ProgramSession session;
+        QSignalSpy firstFrame(session.window.get(), &TQuorvelMainForm::FirstFrameShown);
         session.Start();
         // Everything the window shows is in place before the record is written.
         QVERIFY(!session.window->StartRecordWritten());
+        QCOMPARE(firstFrame.count(), 0);
         QCOMPARE(session.window->windowTitle(), QStringLiteral("QuorvelII  Ver 2.05"));
         QVERIFY(!QFile::exists(dir.File(QStringLiteral("QuorvelII.Log"))));
         QVERIFY(QTest::qWaitForWindowExposed(session.window.get()));
         QTRY_VERIFY(session.window->StartRecordWritten());
+        QCOMPARE(firstFrame.count(), 1);
         QVERIFY(ReadFileBytes(dir.File(QStringLiteral("QuorvelII.Log"))).contains("PROGRAM START"));
         QCOMPARE(QString::fromStdString(session.quiet.Run().ProgramDirectory()), dir.Path());
         session.Close();
