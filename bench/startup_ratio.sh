@@ -7,7 +7,13 @@
 # The goals: map at most 1.15x qtfloor, peak RSS at most 35 MiB, every page at most 1.3x.
 # Only ratios taken in one run mean anything; absolute times vary with the machine and its load.
 #
-#   bench/startup_ratio.sh [-n GUI_RUNS] [-r CLI_ROUNDS] [-S SHARED_BENCH_DIR] [BUILD_DIR]
+#   bench/startup_ratio.sh [-n GUI_RUNS] [-r CLI_ROUNDS] [-S SHARED_BENCH_DIR] [-d :N] [-P]
+#                          [BUILD_DIR]
+#
+# -d is the X display startup.sh uses (:97; it starts its own Xvfb where none answers). On a
+# machine busy with builds, -P (as root) runs every measured program under `chrt -f 10`, so
+# that the builds wait instead of the programs; give it with -d on a display where no X server
+# runs yet, so that the X server startup.sh starts runs under it too.
 #
 # BUILD_DIR (default build) holds QuorvelII and quorvel-cli, best built Release or
 # RelWithDebInfo. SHARED_BENCH_DIR (default ../shared/bench beside the repository) holds
@@ -17,11 +23,12 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-gui_runs=11 cli_rounds=10 shared=$here/../../shared/bench
-while getopts ':n:r:S:h' o; do
+gui_runs=11 cli_rounds=10 shared=$here/../../shared/bench display=:97 first=()
+while getopts ':n:r:S:d:Ph' o; do
     case $o in
         n) gui_runs=$OPTARG ;; r) cli_rounds=$OPTARG ;; S) shared=$OPTARG ;;
-        h) sed -n '2,16p' "$0"; exit 0 ;;
+        d) display=$OPTARG ;; P) first=(chrt -f 10) ;;
+        h) sed -n '2,22p' "$0"; exit 0 ;;
         *) echo "bad option -$OPTARG (see -h)" >&2; exit 2 ;;
     esac
 done
@@ -46,7 +53,8 @@ cc -O2 -o "$work/nothing" "$work/nothing.c"
 # --- the window: its own program directory, whose settings file the warm-up run writes ----
 mkdir "$work/program"
 (cd "$work/program" &&
-    "$shared/startup.sh" -q -n "$gui_runs" -c "$qtfloor" -c "$build/QuorvelII") >"$work/gui" 2>&1 ||
+    "${first[@]}" "$shared/startup.sh" -q -d "$display" -n "$gui_runs" -c "$qtfloor" \
+        -c "$build/QuorvelII") >"$work/gui" 2>&1 ||
     { cat "$work/gui" >&2; exit 1; }
 grep -E '^(program|qtfloor|QuorvelII) ' "$work/gui"
 python3 - "$work/gui" <<'EOF'
@@ -66,7 +74,7 @@ commands=("$work/nothing")
 while IFS=$'\t' read -r section _; do
     commands+=("$build/quorvel-cli '$section'")
 done < <("$build/quorvel-cli" --list)
-python3 - "$cli_rounds" "$work" "${commands[@]}" <<'EOF'
+"${first[@]}" python3 - "$cli_rounds" "$work" "${commands[@]}" <<'EOF'
 import json, os, statistics, subprocess, sys
 rounds, work, commands = int(sys.argv[1]), sys.argv[2], sys.argv[3:]
 times = {c: [] for c in commands}
