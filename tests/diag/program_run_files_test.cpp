@@ -10,9 +10,9 @@
 
 #include "diag/port_backend.h"
 #include "diag/program_run.h"
-#include "support/scratch_directory.h"
 #include "support/fake_clock.h"
 #include "support/recording_port_backend.h"
+#include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {

@@ -74,23 +74,13 @@ const QStringList kFigureLabels{"LabelWordTime", "LabelSampleRate", "LabelInterv
 // the widest text it can show.
 void EveryValueFits(const Program& program) {
     TPageForm& page = program.Page();
-    QVERIFY(page.rect().contains(page.childrenRect()));
-    for (const QWidget* widget : page.findChildren<QWidget*>()) {
-        if (widget->isWindow()) {
-            continue;  // the popup menus
-        }
-        const auto* label = qobject_cast<const QLabel*>(widget);
-        const int needed = label != nullptr ? label->fontMetrics().horizontalAdvance(label->text())
-                                            : widget->sizeHint().width();
-        QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName() + " is clipped"));
-        QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
-                 qPrintable(widget->objectName() + " lies outside its panel"));
-        if (kResultLabels.contains(widget->objectName())) {
-            const bool figure = kFigureLabels.contains(widget->objectName());
-            const QString widest(figure ? kSampleFigurePrecision : 12, QLatin1Char('8'));
-            QVERIFY2(widget->fontMetrics().horizontalAdvance(widest) <= widget->width(),
-                     qPrintable(widget->objectName()));
-        }
+    CompareEveryWidgetFits(page);
+    for (const QString& name : kResultLabels) {
+        const QWidget* label = program.Find(name);
+        const QString widest(kFigureLabels.contains(name) ? kSampleFigurePrecision : 12,
+                             QLatin1Char('8'));
+        QVERIFY2(label->fontMetrics().horizontalAdvance(widest) <= label->width(),
+                 qPrintable(name));
     }
 }
 
