@@ -12,10 +12,8 @@ target_link_libraries(quorvel-cli PRIVATE quorvel_cli)
 target_link_options(quorvel-cli PRIVATE -Wl,--as-needed)
 if(NOT QUORVEL_SANITIZE)
     # GeographicLib's shared library would load the shared C++ runtime (about 1.8 MiB more
-    # memory a run); its archive, placed after the core that needs it, is linked in instead.
-    find_library(QUORVEL_GEOGRAPHICLIB_ARCHIVE libGeographicLib.a)
+    # memory a run); the core links its archive where there is one.
     if(QUORVEL_GEOGRAPHICLIB_ARCHIVE)
-        target_link_libraries(quorvel-cli PRIVATE quorvel_core ${QUORVEL_GEOGRAPHICLIB_ARCHIVE})
         # With every library at hand as an archive the program is linked as a static
         # position-independent executable: a one-shot run then loads and relocates no shared
         # library at all (the C library and libm took about a third of a run), and keeps
