@@ -55,9 +55,13 @@ bool WaitForError(QProcess& process, const QByteArray& text, QByteArray& seen) {
 }
 
 bool EndProgram(QProcess& program) {
+    // A further signal is sent only when the program has had time to close: one that came
+    // while the program was already on its way out, its handler gone, would kill it (seen
+    // under the sanitizers on a loaded machine, where the way out takes over 200 ms).
+    constexpr int kResendMs = 1000;
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-    for (int waited = 0; waited < kPatienceMs; waited += 200) {
-        if (program.waitForFinished(200)) {
+    for (int waited = 0; waited < kPatienceMs; waited += kResendMs) {
+        if (program.waitForFinished(kResendMs)) {
             return true;
         }
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);

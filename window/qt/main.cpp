@@ -44,8 +44,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(quorvel::ToQString(quorvel::kProgramWord));
     QApplication::setApplicationVersion(quorvel::ToQString(quorvel::kProgramVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryName));
-    // The About box shows the application's icon too.
-    QApplication::setWindowIcon(quorvel::ProgramWindowIcon());
     // The program's font, also for its dialogs; where Arial is missing, fontconfig gives its
     // metric twin (Liberation Sans).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
@@ -58,6 +56,11 @@ int main(int argc, char** argv) {
     QObject::connect(&terminationSignals, &quorvel::TerminationSignals::CloseRequested, &window,
                      &quorvel::TQuorvelMainForm::RequestClose);
 
+    // The icon (for the window and the About box) is read and handed to the window system
+    // once the first frame is on screen: reading its pictures and sending every size of them
+    // to the X server took longer than building the window.
+    QObject::connect(&window, &quorvel::TQuorvelMainForm::FirstFrameShown, &app,
+                     [] { QApplication::setWindowIcon(quorvel::ProgramWindowIcon()); });
     window.show();
     const int status = app.exec();
     // A close that could not save the settings ends with status 1, so that a session manager

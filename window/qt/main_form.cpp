@@ -147,7 +147,7 @@ void TQuorvelMainForm::StartProgram() {
     if (QWindow* window = windowHandle(); window != nullptr && !window->isExposed()) {
         window->installEventFilter(this);
     } else {
-        QMetaObject::invokeMethod(this, &TQuorvelMainForm::WriteStartRecord, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &TQuorvelMainForm::AfterFirstFrame, Qt::QueuedConnection);
     }
 
     g_terminationWindow = this;
@@ -156,8 +156,10 @@ void TQuorvelMainForm::StartProgram() {
     m_hardcopyCounter = 0;
     move(kStartLeft, kStartTop);
 
+    // Every page's model is made now and reads its settings below; a page's form waits until
+    // its tab is first shown, so a start builds only the page on view.
     for (int tab = 0; tab < kPageCount; ++tab) {
-        m_pages[static_cast<std::size_t>(tab)] = CreatePageForm(tab, *m_tabControl, m_run);
+        m_pageModels[static_cast<std::size_t>(tab)] = CreatePageModel(tab, m_run);
     }
 
     ApplyColourScheme();
@@ -176,6 +178,11 @@ void TQuorvelMainForm::StartProgram() {
     }
 
     setWindowTitle(ToQString(kProgramWord) + ToQString(kCaptionInfix) + ToQString(kProgramVersion));
+}
+
+void TQuorvelMainForm::AfterFirstFrame() {
+    WriteStartRecord();
+    emit FirstFrameShown();
 }
 
 void TQuorvelMainForm::WriteStartRecord() {
@@ -198,7 +205,7 @@ bool TQuorvelMainForm::eventFilter(QObject* watched, QEvent* event) {
         windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
         // Queued, so that the frame is painted and on screen before the record is written.
-        QMetaObject::invokeMethod(this, &TQuorvelMainForm::WriteStartRecord, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &TQuorvelMainForm::AfterFirstFrame, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -220,9 +227,9 @@ bool TQuorvelMainForm::LoadSettings(const FileAt& file) {
         return false;
     }
     const IniText text(SettingsTextOf(*bytes));
-    for (TPageForm* page : m_pages) {
-        if (page != nullptr) {
-            page->Model().LoadSettings(text);
+    for (int tab = 0; tab < kPageCount; ++tab) {
+        if (PageModel* model = PageModelAt(tab)) {
+            model->LoadSettings(text);
         }
     }
 
@@ -265,9 +272,9 @@ SettingsSaveResult TQuorvelMainForm::SaveSettings(const FileAt& file) {
     // The same typed writes in the same order as into a freshly deleted file, so the text is
     // byte for byte what writing the file key by key gives.
     IniText text;
-    for (TPageForm* page : m_pages) {
-        if (page != nullptr) {
-            page->Model().SaveSettings(text);
+    for (int tab = 0; tab < kPageCount; ++tab) {
+        if (const PageModel* model = PageModelAt(tab)) {
+            model->SaveSettings(text);
         }
     }
     WriteIniInt(text, kHostSection, kScreenPosXKey, pos().x());
@@ -336,9 +343,10 @@ void TQuorvelMainForm::ShutDown(bool askUser) {
                          saved.failure.c_str());
         }
     }
-    for (TPageForm*& page : m_pages) {
-        delete page;
-        page = nullptr;
+    for (int tab = 0; tab < kPageCount; ++tab) {
+        delete m_pages[static_cast<std::size_t>(tab)];
+        m_pages[static_cast<std::size_t>(tab)] = nullptr;
+        m_pageModels[static_cast<std::size_t>(tab)].reset();
     }
     m_run.EndRecord();
 }
@@ -391,11 +399,44 @@ void TQuorvelMainForm::OnAbnormalTermination() {
     std::abort();
 }
 
-TPageForm* TQuorvelMainForm::Page(int tabIndex) const {
+TPageForm* TQuorvelMainForm::Page(int tabIndex) {
+    if (TPageForm* built = BuiltPage(tabIndex)) {
+        return built;
+    }
+    return BuildPageForm(tabIndex);
+}
+
+TPageForm* TQuorvelMainForm::BuiltPage(int tabIndex) const {
     if (tabIndex < 0 || tabIndex >= kPageCount) {
         return nullptr;
     }
     return m_pages[static_cast<std::size_t>(tabIndex)];
+}
+
+PageModel* TQuorvelMainForm::PageModelAt(int tabIndex) {
+    if (TPageForm* built = BuiltPage(tabIndex)) {
+        return &built->Model();
+    }
+    if (tabIndex < 0 || tabIndex >= kPageCount) {
+        return nullptr;
+    }
+    return m_pageModels[static_cast<std::size_t>(tabIndex)].get();
+}
+
+TPageForm* TQuorvelMainForm::BuildPageForm(int tabIndex) {
+    if (tabIndex < 0 || tabIndex >= kPageCount) {
+        return nullptr;
+    }
+    const auto slot = static_cast<std::size_t>(tabIndex);
+    if (m_pages[slot] != nullptr || !m_pageModels[slot]) {
+        return m_pages[slot];
+    }
+    TPageForm* page = CreatePageForm(tabIndex, *m_tabControl, m_run, std::move(m_pageModels[slot]));
+    m_pages[slot] = page;
+    if (page != nullptr) {
+        ColourPage(*page);
+    }
+    return page;
 }
 
 void TQuorvelMainForm::ApplyColourScheme() {
@@ -406,42 +447,40 @@ void TQuorvelMainForm::ApplyColourScheme() {
                                  "; the colours keep their defaults");
     }
     // "DeviceGuiLabelColor" is both the background of the window and its pages and the font
-    // colour of the pages' main panels.
+    // colour of the pages' main panels. A page whose form is built later is coloured then.
+    SetBackgroundColour(centralWidget(), ToQColor(m_colourScheme.deviceGuiLabelColor));
+    for (TPageForm* page : m_pages) {
+        if (page != nullptr) {
+            ColourPage(*page);
+        }
+    }
+}
+
+void TQuorvelMainForm::ColourPage(TPageForm& page) {
     const QColor label = ToQColor(m_colourScheme.deviceGuiLabelColor);
     const QColor panel = ToQColor(m_colourScheme.deviceGuiColor);
     const QColor data = ToQColor(m_colourScheme.deviceGuiDataColor);
 
-    SetBackgroundColour(centralWidget(), label);
-    for (TPageForm* page : m_pages) {
-        if (page != nullptr) {
-            SetBackgroundColour(page, BackgroundColour(centralWidget()));
+    SetBackgroundColour(&page, BackgroundColour(centralWidget()));
+    const PageColourTargets& targets = page.ColourTargets();
+    for (std::string_view name : targets.mainPanels) {
+        if (auto* widget = page.findChild<QWidget*>(ToQString(name))) {
+            SetBackgroundColour(widget, panel);
         }
     }
-    for (int tab = 0; tab < kPageCount; ++tab) {
-        TPageForm* page = Page(tab);
-        if (page == nullptr) {
-            continue;
+    for (std::string_view name : targets.mainPanels) {
+        if (auto* widget = page.findChild<QWidget*>(ToQString(name))) {
+            SetFontColour(widget, label);
         }
-        const PageColourTargets& targets = page->ColourTargets();
-        for (std::string_view name : targets.mainPanels) {
-            if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
-                SetBackgroundColour(widget, panel);
-            }
+    }
+    for (std::string_view name : targets.headingLabels) {
+        if (auto* widget = page.findChild<QWidget*>(ToQString(name))) {
+            SetFontColour(widget, label);
         }
-        for (std::string_view name : targets.mainPanels) {
-            if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
-                SetFontColour(widget, label);
-            }
-        }
-        for (std::string_view name : targets.headingLabels) {
-            if (auto* widget = page->findChild<QWidget*>(ToQString(name))) {
-                SetFontColour(widget, label);
-            }
-        }
-        if (auto* reference = page->findChild<QWidget*>(ToQString(targets.referenceLabel));
-            reference != nullptr && !targets.referenceLabel.empty()) {
-            SetFontColour(reference, data);
-        }
+    }
+    if (auto* reference = page.findChild<QWidget*>(ToQString(targets.referenceLabel));
+        reference != nullptr && !targets.referenceLabel.empty()) {
+        SetFontColour(reference, data);
     }
 }
 

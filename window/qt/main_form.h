@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -76,7 +77,14 @@ public:
     // line, shut-down, abnormal end.
     [[noreturn]] static void OnAbnormalTermination();
 
-    TPageForm* Page(int tabIndex) const;
+    // The form of the page at a tab index, built now if it has not been yet (a page's form is
+    // built when its tab is first shown); nullptr outside the tabs, before the start and after
+    // the shut-down.
+    TPageForm* Page(int tabIndex);
+    // The form of the page if it has been built, else nullptr.
+    TPageForm* BuiltPage(int tabIndex) const;
+    // The page's model, whether or not its form has been built; nullptr where Page is.
+    PageModel* PageModelAt(int tabIndex);
     TTabControl* TabControl() const { return m_tabControl; }
     QWidget* PanelScreen() const { return m_panelScreen; }
     QLabel* HardcopyImage() const { return m_hardcopyImage; }
@@ -94,6 +102,11 @@ public:
     // Asked before each step of a settings save that changes the disk; tests cut saves short
     // with it.
     void SetFileStepCheck(FileStepCheck check) { m_fileStepCheck = std::move(check); }
+
+signals:
+    // The window's first frame is on screen (or, for a window that never shows one, its
+    // start has ended): what the first frame need not wait for can be done now.
+    void FirstFrameShown();
 
 public slots:
     // Closes the window as its close box does. While a dialog or message box runs its own
@@ -113,7 +126,15 @@ protected:
 private:
     void FormCreate();
     void FormShow();
+    // Runs once the first frame is on screen: the start record, then FirstFrameShown.
+    void AfterFirstFrame();
     void RestorePlace(bool readLeft, std::int32_t left, bool readTop, std::int32_t top);
+    // The one place a page's form is made, over the model that has held the page until then:
+    // whatever a form takes at creation (the colour scheme) it is given here.
+    TPageForm* BuildPageForm(int tabIndex);
+    // Gives one page's form the colour scheme: its background and the colours of its main
+    // panels, headings and reference result label.
+    void ColourPage(TPageForm& page);
     // The shut-down; `askUser` false where no message box may open (the window is being
     // destroyed, or the process ends abnormally): a failed save then goes to the standard
     // error stream besides the log.
@@ -137,6 +158,9 @@ private:
     bool m_saveFailureLogged = false;
     bool m_startRecordWritten = false;
     bool m_shutDown = false;
+    // Each page is its model from the start to the shut-down; its form, once built, holds the
+    // model and the model's slot here is empty.
+    std::array<std::unique_ptr<PageModel>, kPageCount> m_pageModels;
     std::array<TPageForm*, kPageCount> m_pages{};
     QtInteraction m_ownUi;
     Interaction* m_ui = &m_ownUi;

@@ -1,6 +1,7 @@
 #include "window/qt/page_forms.h"
 
 #include <array>
+#include <utility>
 
 #include "common/qt/zoom_applier.h"
 #include "diag/program_run.h"
@@ -20,21 +21,29 @@ constexpr auto kPageForms = FormFactoriesOf(RegisteredPageTypes{});
 
 }  // namespace
 
-TPageForm* CreatePageForm(int tabIndex, TTabControl& tabControl, ProgramRun& run) {
+std::unique_ptr<PageModel> CreatePageModel(int tabIndex, ProgramRun& run) {
     if (tabIndex < 0 || tabIndex >= kPageCount) {
         return nullptr;
     }
-    const PageEntry& entry = PageAt(tabIndex);
-    PageFormContext context{tabControl, run, tabIndex, entry.colours,
-                            entry.makeModel(PageContext{run.Clock()})};
+    return MakePageModel(tabIndex, run.Clock());
+}
+
+TPageForm* CreatePageForm(int tabIndex, TTabControl& tabControl, ProgramRun& run,
+                          std::unique_ptr<PageModel> model) {
+    if (tabIndex < 0 || tabIndex >= kPageCount || !model) {
+        return nullptr;
+    }
+    PageFormContext context{tabControl, run, tabIndex, PageAt(tabIndex).colours, std::move(model)};
     TPageForm* form = kPageForms[static_cast<std::size_t>(tabIndex)](context);
-    // Every page starts hidden: the host shows the page of the selected tab as soon as the
-    // pages exist, so showing several at creation only to hide them again made Qt lay out
-    // and polish pages nobody sees, on the way to the first frame.
+    // Every page starts hidden: the host shows it when its tab is selected.
     form->hide();
     // A form made after the window was zoomed takes its zoom.
     FollowZoom(form);
     return form;
+}
+
+TPageForm* CreatePageForm(int tabIndex, TTabControl& tabControl, ProgramRun& run) {
+    return CreatePageForm(tabIndex, tabControl, run, CreatePageModel(tabIndex, run));
 }
 
 }  // namespace quorvel

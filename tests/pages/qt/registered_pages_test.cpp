@@ -23,9 +23,12 @@
 #include "qt_support/page_driving.h"
 #include "qt_support/page_host.h"
 #include "qt_support/window_fixture.h"
+#include "shell/ini_store.h"
 #include "shell/qt/page_form.h"
 #include "shell/qt/scheme_colours.h"
 #include "shell/qt/tab_control.h"
+#include "shell/settings_file.h"
+#include "window/qt/page_forms.h"
 
 namespace quorvel {
 namespace {
@@ -249,6 +252,45 @@ private slots:
                 QVERIFY2(!AccessibleName(widget).isEmpty(), qPrintable(widget->objectName()));
             }
         }
+    }
+
+    // The window builds a page's form when its tab is first shown, over a model that has read
+    // its settings already: building and showing the form leaves every key as it was read.
+    void formBuiltOverALoadedModelLeavesItsSettings_data() { AddPageRows(); }
+    void formBuiltOverALoadedModelLeavesItsSettings() {
+        QFETCH(int, tab);
+        ScratchWorkingDirectory dir;
+        testing::PageHost host(tab);
+        auto model = MakePageModel(tab, host.quiet.Clock());
+        const std::string section(model->SectionName());
+        IniText settings;
+        for (const SettingKey& key : model->SettingKeys()) {
+            switch (key.type) {
+                case SettingType::Int:
+                    WriteIniInt(settings, section, key.name, 3);
+                    break;
+                case SettingType::Unsigned:
+                    WriteIniUnsigned(settings, section, key.name, 10, 5);
+                    break;
+                case SettingType::Real:
+                    WriteIniReal(settings, section, key.name, 1.25);
+                    break;
+                case SettingType::Bool:
+                    WriteIniBool(settings, section, key.name, true);
+                    break;
+            }
+        }
+        model->LoadSettings(settings);
+        IniText loaded;
+        model->SaveSettings(loaded);
+
+        TPageForm* form = CreatePageForm(tab, *host.tabs, host.quiet.Run(), std::move(model));
+        host.window.show();
+        form->show();
+        IniText saved;
+        form->Model().SaveSettings(saved);
+        QCOMPARE(QString::fromStdString(saved.Text()), QString::fromStdString(loaded.Text()));
+        delete form;
     }
 };
 

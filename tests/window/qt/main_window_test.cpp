@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -53,7 +54,7 @@ std::int32_t HostKey(const QString& settings, std::string_view key) {
 QList<int> VisiblePages(const TQuorvelMainForm& window) {
     QList<int> visible;
     for (int tab = 0; tab < kPageCount; ++tab) {
-        if (window.Page(tab) != nullptr && window.Page(tab)->isVisible()) {
+        if (window.BuiltPage(tab) != nullptr && window.BuiltPage(tab)->isVisible()) {
             visible.append(tab);
         }
     }
@@ -105,13 +106,16 @@ private slots:
     void startRecordFollowsTheFirstFrame() {
         ScratchWorkingDirectory dir;
         ProgramSession session;
+        QSignalSpy firstFrame(session.window.get(), &TQuorvelMainForm::FirstFrameShown);
         session.Start();
         // Everything the window shows is in place before the record is written.
         QVERIFY(!session.window->StartRecordWritten());
+        QCOMPARE(firstFrame.count(), 0);
         QCOMPARE(session.window->windowTitle(), QStringLiteral("QuorvelII  Ver 2.05"));
         QVERIFY(!QFile::exists(dir.File(QStringLiteral("QuorvelII.Log"))));
         QVERIFY(QTest::qWaitForWindowExposed(session.window.get()));
         QTRY_VERIFY(session.window->StartRecordWritten());
+        QCOMPARE(firstFrame.count(), 1);
         QVERIFY(ReadFileBytes(dir.File(QStringLiteral("QuorvelII.Log"))).contains("PROGRAM START"));
         QCOMPARE(QString::fromStdString(session.quiet.Run().ProgramDirectory()), dir.Path());
         session.Close();
@@ -381,6 +385,13 @@ private slots:
         ProgramSession session;
         session.Start();
         TQuorvelMainForm& window = *session.window;
+        // A page's form is built when its tab is first shown, and takes the scheme then.
+        QCOMPARE(window.BuiltPage(3), nullptr);
+        QCOMPARE(BackgroundColour(window.Page(3)), page);
+        const auto* panel3 =
+            window.Page(3)->findChild<QWidget*>(ToQString(PageAt(3).colours.mainPanels.front()));
+        QVERIFY(panel3 != nullptr);
+        QCOMPARE(FontColour(panel3), page);
         auto* reference = new QLabel(window.Page(0));
         reference->setObjectName(ToQString(PageAt(0).colours.referenceLabel));
         window.ApplyColourScheme();
