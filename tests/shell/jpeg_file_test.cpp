@@ -1,8 +1,6 @@
 #include "shell/jpeg_file.h"
 
 #include <jpeglib.h>
-#include <sys/resource.h>
-#include <csignal>
 #include <cstdio>
 
 #include <gtest/gtest.h>
@@ -12,12 +10,14 @@
 #include <filesystem>
 #include <vector>
 
+#include "support/file_size_limit.h"
 #include "support/scratch_directory.h"
 
 namespace quorvel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileSizeLimit;
 using testing::ScratchDirectory;
 
 // A decoded JPEG: its size, components, first component's sampling and its RGB pixels.
@@ -197,29 +197,6 @@ TEST(JpegFileTest, FileThatCannotBeCreatedIsReportedWithTheReason) {
         EXPECT_EQ(error, "Permission denied");
     }
 }
-
-// Limits the size of files this process may write, so that a write fails halfway as on a full
-// disk; SIGXFSZ is ignored so that the write returns an error instead of ending the test.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-};
 
 TEST(JpegFileTest, WriteThatFailsHalfwayLeavesTheOlderFileWhole) {
     ScratchDirectory scratch;

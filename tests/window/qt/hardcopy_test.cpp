@@ -13,9 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -23,12 +20,14 @@
 #include "common/cues.h"
 #include "qt_support/window_fixture.h"
 #include "shell/hardcopy_file.h"
+#include "support/file_size_limit.h"
 #include "window/qt/hardcopy.h"
 #include "window/qt/main_form.h"
 
 namespace quorvel {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::QuietRun;
 using testing::ScratchWorkingDirectory;
 
@@ -80,29 +79,6 @@ std::unique_ptr<QFrame> MakePanel() {
     block->setPalette(palette);
     return panel;
 }
-
-// Lets this process write files only up to `bytes` while it lives, so that writing a picture
-// fails as on a full disk, even for root; the signal such a write raises is ignored meanwhile.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-};
 
 // The parts of a window that a hardcopy uses, around a stand-alone panel.
 struct HardcopyParts {
