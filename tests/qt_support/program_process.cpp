@@ -89,4 +89,17 @@ QProcessEnvironment NobodyEnvironment(const QString& home) {
     return environment;
 }
 
+Launch LaunchIn(const QString& directory, bool asNobody, const QStringList& command) {
+    Launch launch{command, OffscreenEnvironment(), {}};
+    if (asNobody) {
+        launch.command = AsNobody(command.front(), launch.skipReason);
+        if (launch.command.isEmpty()) {
+            return launch;
+        }
+        launch.command.append(command.mid(1));
+        launch.environment = NobodyEnvironment(directory);
+    }
+    return launch;
+}
+
 }  // namespace quorvel::testing

@@ -31,4 +31,15 @@ QStringList AsNobody(const QString& program, QString& reason);
 // An environment in which "nobody" can run a window: its home is `home`.
 QProcessEnvironment NobodyEnvironment(const QString& home);
 
+// How a case runs a program: `command` and its arguments, with its environment, as the
+// running user or as "nobody" in `directory`. The command is empty (with the reason) where
+// running as nobody cannot be done.
+struct Launch {
+    QStringList command;
+    QProcessEnvironment environment;
+    QString skipReason;
+};
+
+Launch LaunchIn(const QString& directory, bool asNobody, const QStringList& command);
+
 }  // namespace quorvel::testing

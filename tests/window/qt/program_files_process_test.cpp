@@ -18,6 +18,8 @@ namespace quorvel {
 namespace {
 
 using testing::EndProgram;
+using testing::Launch;
+using testing::LaunchIn;
 using testing::ReadFileBytes;
 using testing::WaitForError;
 using testing::WaitForStart;
@@ -25,27 +27,6 @@ using testing::WriteFileBytes;
 
 const QString kProgram = QStringLiteral(QUORVEL_BINARY_DIR "/QuorvelII");
 const QByteArray kEndLine = "------------------PROGRAM END--------------------";
-
-// How a case runs the program: `command` and its arguments, as the running user or as
-// "nobody" (then the case is skipped where that cannot be done).
-struct Launch {
-    QStringList command;
-    QProcessEnvironment environment;
-    QString skipReason;
-};
-
-Launch LaunchIn(const QString& directory, bool asNobody, const QStringList& command) {
-    Launch launch{command, testing::OffscreenEnvironment(), {}};
-    if (asNobody) {
-        launch.command = testing::AsNobody(command.front(), launch.skipReason);
-        if (launch.command.isEmpty()) {
-            return launch;
-        }
-        launch.command.append(command.mid(1));
-        launch.environment = testing::NobodyEnvironment(directory);
-    }
-    return launch;
-}
 
 void Chmod(const QString& path, mode_t mode) {
     ::chmod(QFile::encodeName(path).constData(), mode);

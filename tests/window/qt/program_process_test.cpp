@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -167,16 +166,10 @@ private slots:
 
     void linksInTheProgramDirectoryAreNeverWrittenThrough() {
         QFETCH(bool, asNobody);
-        QStringList command{kProgram};
         QTemporaryDir dir;
-        QProcessEnvironment environment = OffscreenEnvironment();
-        if (asNobody) {
-            QString reason;
-            command = testing::AsNobody(kProgram, reason);
-            if (command.isEmpty()) {
-                QSKIP(qPrintable(reason));
-            }
-            environment = NobodyEnvironment(dir.path());
+        const testing::Launch launch = testing::LaunchIn(dir.path(), asNobody, {kProgram});
+        if (launch.command.isEmpty()) {
+            QSKIP(qPrintable(launch.skipReason));
         }
         // Writable by anybody, without the sticky bit: anybody may replace anything in it.
         ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
@@ -194,8 +187,8 @@ private slots:
 
         QProcess program;
         program.setWorkingDirectory(dir.path());
-        program.setProcessEnvironment(environment);
-        program.start(command.takeFirst(), command);
+        program.setProcessEnvironment(launch.environment);
+        program.start(launch.command.front(), launch.command.mid(1));
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
         QByteArray errors;
         // Without a log directory the log lies in the program directory.
@@ -216,16 +209,11 @@ private slots:
 
     void readOnlyProgramDirectoryKeepsTheOldSettings() {
         // Root may write anywhere; the program then runs as the unprivileged "nobody".
-        QStringList command{kProgram};
-        if (::geteuid() == 0) {
-            const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-            if (setpriv.isEmpty()) {
-                QSKIP("running as root without setpriv to drop the privilege");
-            }
-            command =
-                QStringList{setpriv, "--reuid=65534", "--regid=65534", "--clear-groups", kProgram};
-        }
         QTemporaryDir dir;
+        const testing::Launch launch = testing::LaunchIn(dir.path(), ::geteuid() == 0, {kProgram});
+        if (launch.command.isEmpty()) {
+            QSKIP(qPrintable(launch.skipReason));
+        }
         const QString settings = dir.filePath(QStringLiteral("QuorvelII.Cfg"));
         const QByteArray before = "[MiscInfo]\r\nScreenPosX=130\r\nPageControl=2\r\n";
         WriteFileBytes(settings, before);
@@ -239,11 +227,8 @@ private slots:
 
         QProcess program;
         program.setWorkingDirectory(dir.path());
-        QProcessEnvironment environment = OffscreenEnvironment();
-        environment.insert(QStringLiteral("HOME"), dir.path());
-        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        program.setProcessEnvironment(environment);
-        program.start(command.takeFirst(), command);
+        program.setProcessEnvironment(NobodyEnvironment(dir.path()));
+        program.start(launch.command.front(), launch.command.mid(1));
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
         const QString log = logDir + QStringLiteral("/QuorvelII.Log");
         const bool started = WaitForStart(program, log);
